@@ -1,0 +1,22 @@
+# Compile options shared by every target of the project.
+add_library(korvane_options INTERFACE)
+
+if(MSVC)
+    target_compile_options(korvane_options INTERFACE /W4)
+    if(KORVANE_WERROR)
+        target_compile_options(korvane_options INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(korvane_options INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wcast-align
+        -Wunused -Woverloaded-virtual -Wnull-dereference -Wformat=2)
+    if(KORVANE_WERROR)
+        target_compile_options(korvane_options INTERFACE -Werror)
+    endif()
+endif()
+
+if(KORVANE_SANITIZE)
+    target_compile_options(korvane_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(korvane_options INTERFACE -fsanitize=address,undefined)
+endif()
