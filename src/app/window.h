@@ -1,0 +1,86 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvane {
+
+// Combo box notifications, with the numbers the window logic acts on.
+enum class ComboNotification : int {
+    SelChange = 1, // the highlighted entry changed
+    DoubleClick = 2,
+    SetFocus = 3,
+    KillFocus = 4,
+    EditChange = 5, // the user changed the typed text
+    EditUpdate = 6,
+    DropDown = 7,
+    CloseUp = 8,
+    SelEndOk = 9, // a choice from the list is confirmed
+};
+
+enum class MessageBoxStyle { Ok, YesNoExclamation };
+enum class MessageBoxResult { Ok, Yes, No };
+
+// Pairs of description and pattern, e.g. {"All files", "*.*"}.
+using FileFilter = std::vector<std::pair<std::string, std::string>>;
+
+// One window or dialog as its logic sees it: controls addressed by their numeric ID.
+// The Qt shell implements it for real windows; tests implement it with a recording fake.
+// Nothing the logic does through this interface (filling or selecting in a combo box,
+// setting texts or checks) reports a command back to the logic.
+class Window {
+public:
+    virtual ~Window() = default;
+
+    // Texts of edits, statics, buttons and the edit field of a combo box.
+    virtual void SetText(int id, const std::string& text) = 0;
+    virtual std::string GetText(int id) const = 0;
+
+    virtual void Enable(int id, bool enabled) = 0;
+    virtual void SetToolTip(int id, const std::string& text) = 0;
+
+    // Check boxes and radio buttons. CheckRadioButton checks `id` and unchecks the other
+    // buttons from `first` to `last`.
+    virtual bool IsChecked(int id) const = 0;
+    virtual void SetChecked(int id, bool checked) = 0;
+    virtual void CheckRadioButton(int first, int last, int id) = 0;
+
+    // List boxes. Tab stops are in dialog units.
+    virtual void ListReset(int id) = 0;
+    virtual void ListAdd(int id, const std::string& line) = 0;
+    virtual void SetTabStops(int id, const std::vector<int>& stops) = 0;
+
+    // Combo boxes. ComboAdd returns the index the entry took (a sorted combo box places
+    // it by its text). ComboSelection is -1 when no entry is selected.
+    virtual void ComboReset(int id) = 0;
+    virtual int ComboAdd(int id, const std::string& text) = 0;
+    virtual int ComboCount(int id) const = 0;
+    virtual std::string ComboItemText(int id, int index) const = 0;
+    virtual int ComboSelection(int id) const = 0;
+    virtual void ComboSetSelection(int id, int index) = 0;
+
+    // Ties an up-down control to its edit, sets its number base (10 or 16), range and
+    // position; the position is written into the edit.
+    virtual void SetUpDown(int upDownId, int editId, int base, int lower, int upper,
+                           int position) = 0;
+
+    // Progress of a long operation: `done` of `total`.
+    virtual void SetProgress(int id, long long done, long long total) = 0;
+
+    virtual MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
+                                            MessageBoxStyle style) = 0;
+    // The open-file dialog: any name is accepted, the file need not exist. `path` holds the
+    // suggestion on entry and the chosen full path when the result is true.
+    virtual bool AskOpenFileName(std::string& path, const FileFilter& filter,
+                                 const std::string& initialFolder, const std::string& title) = 0;
+    virtual void Beep() = 0;
+
+    // Opens a modal dialog owned by this window (the About box 103, the dump dialog 1020)
+    // and returns when it has closed.
+    virtual void OpenModalDialog(int templateId) = 0;
+    // Closes this window; for the main window this ends the program.
+    virtual void Close() = 0;
+};
+
+} // namespace korvane
