@@ -76,6 +76,9 @@ public:
                                  const std::string& initialFolder, const std::string& title) = 0;
     virtual void Beep() = 0;
 
+    // Starts this window's periodic timer; its ticks reach the logic's OnTimer.
+    virtual void StartTimer(int periodMs) = 0;
+
     // Opens a modal dialog owned by this window (the About box 103, the dump dialog 1020)
     // and returns when it has closed.
     virtual void OpenModalDialog(int templateId) = 0;
