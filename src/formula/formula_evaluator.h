@@ -1,0 +1,55 @@
+#pragma once
+
+#include "formula/formula_value.h"
+#include "formula/formula_variable.h"
+#include "formula/token_list.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace korvane {
+
+// Status codes left by Parse and Evaluate.
+enum FormulaStatus : std::int32_t {
+    kFormulaOk = 0,
+    kFormulaNoText = 1, // no text, or a function without its "(" token
+    kFormulaOutOfMemory = 2,
+    kFormulaMissingOperand = 3, // an operator or function lacks operands or arguments
+    kFormulaRangeError = 4,     // divisor too close to zero, or too many arguments
+    kFormulaUnbalanced = 5,     // ")" or ";" outside parentheses, or empty parentheses
+};
+
+// Parser and evaluator of formulas. Parse builds the parsed form of a formula;
+// Evaluate consumes it, so every Evaluate needs a Parse before it.
+class FormulaEvaluator {
+public:
+    FormulaEvaluator() = default;
+    virtual ~FormulaEvaluator() = default;
+
+    FormulaEvaluator(const FormulaEvaluator&) = delete;
+    FormulaEvaluator& operator=(const FormulaEvaluator&) = delete;
+
+    // Replaces the parsed form with that of `text` (read up to its first zero byte).
+    // False on an error, with Status() telling which; what was parsed before the
+    // error stays and can still be evaluated.
+    bool Parse(std::string_view text);
+    // A null text fails with kFormulaNoText.
+    bool Parse(const char* text);
+
+    // Binds the variables to the operands of the same exact name (a later variable
+    // wins) and computes the value of the parsed form into `result`, which is left
+    // unchanged on failure.
+    bool Evaluate(std::span<const FormulaVariable* const> variables, FormulaValue& result);
+
+    std::int32_t Status() const { return status; }
+    const TokenList& Root() const { return root; }
+    char Separator() const { return separator; }
+
+private:
+    TokenList root;
+    std::int32_t status = kFormulaOk;
+    char separator = ';';
+};
+
+} // namespace korvane
