@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace korvane {
+
+// The control unit the transactions talk to. It selects the read command byte and the
+// layout of the read frame. The values are the ones the window's radio buttons map to.
+enum class UnitType : int {
+    Ecu = 0,
+    Tcu = 1,
+    Aircon = 2,
+    FourWs = 3,
+    Cruise = 4,
+};
+
+// The unit for a numeric value; anything outside 0..4 is the ECU.
+UnitType UnitTypeFromValue(int value);
+
+// The unit's caption as the window shows it: "ECU", "TCU", "Aircon", "4WS", "Cruise".
+// Values outside the enumeration are captioned as the ECU they are treated as.
+std::string_view UnitCaption(UnitType unit);
+
+// The unit whose caption matches exactly; empty when none does.
+std::optional<UnitType> UnitTypeFromCaption(std::string_view caption);
+
+} // namespace korvane
