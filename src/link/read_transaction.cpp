@@ -1,0 +1,89 @@
+#include "link/read_transaction.h"
+
+#include "link/command_frames.h"
+
+#include <cstddef>
+
+namespace korvane {
+
+namespace {
+
+// Failed reads of one address answered by reading again without resending the frame.
+constexpr int kRereadsBeforeResend = 2;
+// Failed reads of one address after which the transaction gives up.
+constexpr int kFailuresBeforeGivingUp = 5;
+
+bool IsReplyTo(const UnitReply& reply, int received, const CommandFrame& frame) {
+    return received == kReplyLength && reply[0] == frame[1] && reply[1] == frame[2];
+}
+
+// Reads one address. The failure counter is shared by the whole transaction and only
+// reset by a success. On giving up the stop sequence has already run.
+bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
+                    std::uint8_t& value) {
+    CommandFrame frame{};
+    const int length = BuildReadFrame(frame, address, link.unit);
+    link.channel.Write(frame.data(), length);
+    for (;;) {
+        UnitReply reply{};
+        const int received = link.channel.Read(reply.data(), kReplyLength);
+        // Replies still coming for an earlier address are skipped by this check.
+        if (IsReplyTo(reply, received, frame)) {
+            value = reply[2];
+            failures = 0;
+            return true;
+        }
+        if (failures >= kFailuresBeforeGivingUp) {
+            RunStopSequence(link);
+            return false;
+        }
+        if (failures >= kRereadsBeforeResend) {
+            RunStopSequence(link);
+            link.channel.Write(frame.data(), length);
+        }
+        ++failures;
+    }
+}
+
+// Reads count addresses handed out one by one, in order, by nextAddress.
+template <typename NextAddress>
+int ReadEach(const UnitLink& link, std::size_t count, NextAddress nextAddress,
+             std::span<std::uint8_t> output) {
+    if (output.size() < count) {
+        return -1;
+    }
+    int failures = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!ReadOneAddress(link, nextAddress(), failures, output[k])) {
+            return -1;
+        }
+    }
+    RunStopSequence(link);
+    return static_cast<int>(count);
+}
+
+} // namespace
+
+int ReadAddressSequence(const UnitLink& link, const std::map<std::uint32_t, std::string>& addresses,
+                        std::span<std::uint8_t> output) {
+    auto next = addresses.begin();
+    return ReadEach(
+        link, addresses.size(), [&next] { return (next++)->first; }, output);
+}
+
+int ReadAddressSequence(const UnitLink& link, std::span<const std::uint32_t> addresses,
+                        std::span<std::uint8_t> output) {
+    std::size_t next = 0;
+    return ReadEach(
+        link, addresses.size(), [&] { return addresses[next++]; }, output);
+}
+
+int ReadMemoryRange(const UnitLink& link, std::uint16_t start, std::uint16_t count,
+                    std::span<std::uint8_t> output) {
+    // Plain integers past 0xFFFF keep the walk ascending; the frames cut them to 16 bits.
+    std::uint32_t next = start;
+    return ReadEach(
+        link, count, [&next] { return next++; }, output);
+}
+
+} // namespace korvane

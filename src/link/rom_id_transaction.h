@@ -1,0 +1,13 @@
+#pragma once
+
+#include "link/command_frames.h"
+#include "link/unit_link.h"
+
+namespace korvane {
+
+// Asks the unit for its three-byte ROM ID. True when a whole reply with a non-zero first
+// byte arrived; romId then holds it. On false romId holds whatever the last attempts left
+// in the reply buffer (all zero when nothing came). Starts and ends with the stop sequence.
+bool RequestRomId(const UnitLink& link, UnitReply& romId);
+
+} // namespace korvane
