@@ -3,7 +3,8 @@
 // A scripted stand-in for a control unit on the line. It records every write, read request,
 // purge and pause in one trace, and answers reads from a script (whole replies, short
 // reads, time-outs, failures). When the script runs out it asks an optional responder,
-// else the read times out. Shared by every test that drives the transactions.
+// else the read times out. Shared by every test that drives the transactions; other test
+// folders include it as "link/fake_device.h". Its own namespace keeps clear of gmock's.
 
 #include "link/byte_channel.h"
 #include "link/unit_link.h"
@@ -17,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-namespace korvane::testing {
+namespace korvane::fakes {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -214,4 +215,4 @@ inline FakeDevice::Responder MemoryResponder(std::vector<std::uint8_t>& memory) 
     };
 }
 
-} // namespace korvane::testing
+} // namespace korvane::fakes

@@ -13,18 +13,18 @@
 namespace korvane {
 namespace {
 
-using testing::Events;
-using testing::FakeDevice;
-using testing::LinkEvent;
-using testing::Purged;
-using testing::ReadFailed;
-using testing::ReadOf;
-using testing::Reply;
-using testing::ShortRead;
-using testing::Slept;
-using testing::StopEvents;
-using testing::TimedOut;
-using testing::Wrote;
+using fakes::Events;
+using fakes::FakeDevice;
+using fakes::LinkEvent;
+using fakes::Purged;
+using fakes::ReadFailed;
+using fakes::ReadOf;
+using fakes::Reply;
+using fakes::ShortRead;
+using fakes::Slept;
+using fakes::StopEvents;
+using fakes::TimedOut;
+using fakes::Wrote;
 
 using AddressMap = std::map<std::uint32_t, std::string>;
 
@@ -135,7 +135,7 @@ TEST(ReadAddressSequence, FailureCountStartsAfreshForEachAddress) {
     EXPECT_EQ(out, (std::array<std::uint8_t, 2>{0x11, 0x21}));
     EXPECT_EQ(device.CountWrites({0x78, 0x00, 0x10, 0x00}), 4);
     EXPECT_EQ(device.CountWrites({0x78, 0x00, 0x20, 0x00}), 4);
-    EXPECT_EQ(device.CountWrites(testing::kStopBytes), 7);
+    EXPECT_EQ(device.CountWrites(fakes::kStopBytes), 7);
 }
 
 TEST(ReadAddressSequence, EmptySetRunsOnlyTheStopSequence) {
@@ -180,14 +180,14 @@ TEST(ReadAddressSequence, PlainListIsWalkedInTheGivenOrder) {
     std::vector<std::uint8_t> memory(0x10000);
     memory[0x0102] = 0x33;
     memory[0x0500] = 0x44;
-    device.SetResponder(testing::MemoryResponder(memory));
+    device.SetResponder(fakes::MemoryResponder(memory));
     const std::vector<std::uint32_t> addresses{0x0102, 0x0500};
     std::vector<std::uint8_t> out(2);
 
     EXPECT_EQ(ReadAddressSequence(device.Link(UnitType::Tcu), addresses, out), 2);
 
     EXPECT_EQ(out, (std::vector<std::uint8_t>{0x33, 0x44}));
-    EXPECT_EQ(device.Writes().front(), (testing::Bytes{0x45, 0x01, 0x02, 0x00}));
+    EXPECT_EQ(device.Writes().front(), (fakes::Bytes{0x45, 0x01, 0x02, 0x00}));
 }
 
 TEST(ReadMemoryRange, ReadsConsecutiveBytesAcrossTheTopOfMemory) {
@@ -197,17 +197,17 @@ TEST(ReadMemoryRange, ReadsConsecutiveBytesAcrossTheTopOfMemory) {
     memory[0xFFFF] = 0xFF;
     memory[0x0000] = 0x5A;
     memory[0x0001] = 0xA5;
-    device.SetResponder(testing::MemoryResponder(memory));
+    device.SetResponder(fakes::MemoryResponder(memory));
     std::array<std::uint8_t, 4> out{};
 
     EXPECT_EQ(ReadMemoryRange(device.Link(), 0xFFFE, 4, out), 4);
 
     EXPECT_EQ(out, (std::array<std::uint8_t, 4>{0xFE, 0xFF, 0x5A, 0xA5}));
-    const std::vector<testing::Bytes> frames = {{0x78, 0xFF, 0xFE, 0x00},
-                                                {0x78, 0xFF, 0xFF, 0x00},
-                                                {0x78, 0x00, 0x00, 0x00},
-                                                {0x78, 0x00, 0x01, 0x00},
-                                                testing::kStopBytes};
+    const std::vector<fakes::Bytes> frames = {{0x78, 0xFF, 0xFE, 0x00},
+                                              {0x78, 0xFF, 0xFF, 0x00},
+                                              {0x78, 0x00, 0x00, 0x00},
+                                              {0x78, 0x00, 0x01, 0x00},
+                                              fakes::kStopBytes};
     EXPECT_EQ(device.Writes(), frames);
 }
 
@@ -222,13 +222,13 @@ TEST(ReadMemoryRange, ThreeByteUnitsWrapTheirLowByte) {
     std::vector<std::uint8_t> memory(0x100);
     memory[0xFF] = 0x0F;
     memory[0x00] = 0xF0;
-    device.SetResponder(testing::MemoryResponder(memory));
+    device.SetResponder(fakes::MemoryResponder(memory));
     std::array<std::uint8_t, 2> out{};
 
     EXPECT_EQ(ReadMemoryRange(device.Link(UnitType::Cruise), 0x12FF, 2, out), 2);
 
     EXPECT_EQ(out, (std::array<std::uint8_t, 2>{0x0F, 0xF0}));
-    EXPECT_EQ(device.Writes()[1], (testing::Bytes{0xAB, 0x00, 0x00}));
+    EXPECT_EQ(device.Writes()[1], (fakes::Bytes{0xAB, 0x00, 0x00}));
 }
 
 TEST(StopSequence, WritesStopFramePausesThenPurges) {

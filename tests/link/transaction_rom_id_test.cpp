@@ -9,17 +9,17 @@
 namespace korvane {
 namespace {
 
-using testing::Events;
-using testing::FakeDevice;
-using testing::kRomIdRequestBytes;
-using testing::LinkEvent;
-using testing::ReadFailed;
-using testing::ReadOf;
-using testing::Reply;
-using testing::ShortRead;
-using testing::StopEvents;
-using testing::TimedOut;
-using testing::Wrote;
+using fakes::Events;
+using fakes::FakeDevice;
+using fakes::kRomIdRequestBytes;
+using fakes::LinkEvent;
+using fakes::ReadFailed;
+using fakes::ReadOf;
+using fakes::Reply;
+using fakes::ShortRead;
+using fakes::StopEvents;
+using fakes::TimedOut;
+using fakes::Wrote;
 
 TEST(RequestRomId, ImmediateIdNeedsNoRequest) {
     FakeDevice device;

@@ -9,15 +9,15 @@
 namespace korvane {
 namespace {
 
-using testing::Events;
-using testing::FakeDevice;
-using testing::LinkEvent;
-using testing::ReadOf;
-using testing::Reply;
-using testing::ShortRead;
-using testing::StopEvents;
-using testing::TimedOut;
-using testing::Wrote;
+using fakes::Events;
+using fakes::FakeDevice;
+using fakes::LinkEvent;
+using fakes::ReadOf;
+using fakes::Reply;
+using fakes::ShortRead;
+using fakes::StopEvents;
+using fakes::TimedOut;
+using fakes::Wrote;
 
 TEST(WriteMemoryByte, StopsRepeatingOnceTheByteChanges) {
     FakeDevice device;
@@ -75,13 +75,13 @@ TEST(WriteMemoryByte, SilentUnitReturnsTheLastThirdByteSeen) {
 TEST(WriteMemoryByte, ThreeByteUnitsReadShortButWriteTheFullAddress) {
     FakeDevice device;
     std::vector<std::uint8_t> memory(0x100, 0x11);
-    device.SetResponder(testing::MemoryResponder(memory));
+    device.SetResponder(fakes::MemoryResponder(memory));
 
     EXPECT_EQ(WriteMemoryByte(device.Link(UnitType::FourWs), 0x0042, 0x33), 0x33);
 
     EXPECT_EQ(memory[0x42], 0x33);
-    const std::vector<testing::Bytes> writes = {
-        testing::kStopBytes, {0x92, 0x00, 0x42}, {0xAA, 0x00, 0x42, 0x33}, testing::kStopBytes};
+    const std::vector<fakes::Bytes> writes = {
+        fakes::kStopBytes, {0x92, 0x00, 0x42}, {0xAA, 0x00, 0x42, 0x33}, fakes::kStopBytes};
     EXPECT_EQ(device.Writes(), writes);
 }
 
