@@ -10,10 +10,10 @@ FormulaToken::FormulaToken(const TokenRow& row)
 
 FormulaToken::~FormulaToken() = default;
 
-std::unique_ptr<FormulaToken> FormulaToken::MakeGroup() {
+std::unique_ptr<FormulaToken> FormulaToken::MakeGroup(TokenList* parentList) {
     static constexpr TokenRow kGroupRow{"(", kTokenOpen, 100, 1, 1, 0};
     auto group = std::make_unique<FormulaToken>(kGroupRow);
-    group->subList = std::make_unique<TokenList>();
+    group->subList = std::make_unique<TokenList>(parentList);
     return group;
 }
 

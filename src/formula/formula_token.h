@@ -41,8 +41,9 @@ public:
     FormulaToken(const FormulaToken&) = delete;
     FormulaToken& operator=(const FormulaToken&) = delete;
 
-    // A group token: same values as "(", always with a sub-list.
-    static std::unique_ptr<FormulaToken> MakeGroup();
+    // A group token: same values as "(", always with a sub-list, here one whose
+    // parent is `parentList`.
+    static std::unique_ptr<FormulaToken> MakeGroup(TokenList* parentList);
 
     std::int32_t code;
     std::int32_t precedence;

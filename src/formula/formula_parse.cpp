@@ -1,0 +1,173 @@
+#include "formula/formula_evaluator.h"
+
+#include "formula/token_table.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+namespace korvane {
+namespace {
+
+// The formula as the parser reads it: up to the first zero byte, without the blanks
+// and control characters, so 'byte 1' and "byte1" name the same operand.
+std::string WithoutBlanks(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\0') {
+            break;
+        }
+        if (static_cast<unsigned char>(c) > 32) {
+            kept.push_back(c);
+        }
+    }
+    return kept;
+}
+
+// Parser state for one formula text; builds into the evaluator's root list.
+class FormulaParser {
+public:
+    FormulaParser(std::string formulaText, TokenList& root, char separatorChar)
+        : text(std::move(formulaText)), current(&root), separator(separatorChar) {}
+
+    // The status code of the outcome: kFormulaOk or the error that stopped the scan.
+    std::int32_t Run() {
+        while (cursor < text.size() && text[cursor] == '=') {
+            ++cursor;
+        }
+        start = cursor;
+        while (cursor < text.size()) {
+            std::int32_t failure = kFormulaOk;
+            if (cursor > start && quotes + CountedQuote(cursor) == 1) {
+                // Inside quotes operators and separators belong to the operand.
+                quotes += CountedQuote(cursor);
+                ++cursor;
+            } else if (const TokenRow* row = MatchToken(std::string_view(text).substr(cursor))) {
+                failure = TakeToken(*row);
+            } else if (text[cursor] == separator) {
+                failure = TakeSeparator();
+            } else {
+                quotes += CountedQuote(cursor);
+                ++cursor;
+            }
+            if (failure != kFormulaOk) {
+                return failure;
+            }
+            if (cursor == text.size()) {
+                AppendPendingOperand(cursor);
+            }
+        }
+        current->MoveStackToOutput();
+        return kFormulaOk;
+    }
+
+private:
+    // A double quote counts at the operand start or when no backslash precedes it.
+    int CountedQuote(std::size_t at) const {
+        return text[at] == '"' && (at == start || text[at - 1] != '\\') ? 1 : 0;
+    }
+
+    void AppendPendingOperand(std::size_t end) {
+        if (end > start) {
+            const std::string_view operand = std::string_view(text).substr(start, end - start);
+            current->Append(std::make_unique<FormulaValue>(operand, operand));
+        }
+    }
+
+    void RestartOperand() {
+        start = cursor;
+        quotes = 0;
+    }
+
+    // Appends a group token to the current list and descends into its sub-list.
+    void OpenGroup() {
+        auto group = FormulaToken::MakeGroup(current);
+        TokenList* inner = group->subList.get();
+        current->Append(std::move(group));
+        current = inner;
+    }
+
+    // Moves the current list's waiting operators out and climbs to its parent.
+    bool CloseLevel() {
+        current->MoveStackToOutput();
+        if (current->parent == nullptr) {
+            return false;
+        }
+        current = current->parent;
+        return true;
+    }
+
+    std::int32_t TakeToken(const TokenRow& row) {
+        const std::size_t tokenStart = cursor;
+        cursor += row.text.size();
+        AppendPendingOperand(tokenStart);
+        if (row.code == kTokenOpen) {
+            auto open = std::make_unique<FormulaToken>(row);
+            open->subList = std::make_unique<TokenList>(current);
+            TokenList* inner = open->subList.get();
+            current->Append(std::move(open));
+            current = inner;
+            OpenGroup();
+        } else if (row.code == kTokenClose) {
+            // ")" ends both the argument group and the parenthesis list around it.
+            if (!CloseLevel() || !CloseLevel()) {
+                return kFormulaUnbalanced;
+            }
+        } else {
+            auto& stack = current->operatorStack;
+            while (!stack.empty() && stack.back()->precedence >= row.precedence) {
+                std::unique_ptr<FormulaItem> top = std::move(stack.back());
+                stack.pop_back();
+                current->Append(std::move(top));
+            }
+            stack.push_back(std::make_unique<FormulaToken>(row));
+        }
+        RestartOperand();
+        return kFormulaOk;
+    }
+
+    // The separator ends one argument and opens the next in the same parenthesis.
+    std::int32_t TakeSeparator() {
+        AppendPendingOperand(cursor);
+        ++cursor;
+        if (!CloseLevel()) {
+            return kFormulaUnbalanced;
+        }
+        OpenGroup();
+        RestartOperand();
+        return kFormulaOk;
+    }
+
+    std::string text;
+    TokenList* current;
+    char separator;
+    std::size_t cursor = 0;
+    std::size_t start = 0;
+    int quotes = 0; // counted quotes from the operand start up to the cursor
+};
+
+} // namespace
+
+bool FormulaEvaluator::Parse(std::string_view text) {
+    root.Clear();
+    status = kFormulaOk;
+    try {
+        FormulaParser parser(WithoutBlanks(text), root, separator);
+        status = parser.Run();
+    } catch (const std::bad_alloc&) {
+        status = kFormulaOutOfMemory;
+    }
+    return status == kFormulaOk;
+}
+
+bool FormulaEvaluator::Parse(const char* text) {
+    if (text == nullptr) {
+        root.Clear();
+        status = kFormulaNoText;
+        return false;
+    }
+    return Parse(std::string_view(text));
+}
+
+} // namespace korvane
