@@ -38,14 +38,14 @@ public:
         }
         start = cursor;
         while (cursor < text.size()) {
+            // Inside quotes, operators and separators belong to the operand.
+            const bool quoted = cursor > start && quotes + CountedQuote(cursor) == 1;
+            const TokenRow* row =
+                quoted ? nullptr : MatchToken(std::string_view(text).substr(cursor));
             std::int32_t failure = kFormulaOk;
-            if (cursor > start && quotes + CountedQuote(cursor) == 1) {
-                // Inside quotes operators and separators belong to the operand.
-                quotes += CountedQuote(cursor);
-                ++cursor;
-            } else if (const TokenRow* row = MatchToken(std::string_view(text).substr(cursor))) {
+            if (row != nullptr) {
                 failure = TakeToken(*row);
-            } else if (text[cursor] == separator) {
+            } else if (!quoted && text[cursor] == separator) {
                 failure = TakeSeparator();
             } else {
                 quotes += CountedQuote(cursor);
