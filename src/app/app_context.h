@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/unit_link.h"
+
 #include <string>
 
 namespace korvane {
@@ -7,9 +9,6 @@ namespace korvane {
 class SerialPort;
 class DefinitionStore;
 class LogFile;
-class ByteChannel;
-class Sleeper;
-enum class UnitType : int;
 // The state of the memory tools (Read Memory history, Blocks state, dump settings): one
 // instance for the process, defined beside the Read Memory passes in src/reading.
 struct MemoryToolsState;
@@ -43,7 +42,7 @@ struct AppContext {
     ByteChannel* unitChannel = nullptr;
     Sleeper* sleeper = nullptr;
     // The unit the read frames address; the unit radio buttons and the dump dialog set it.
-    UnitType unitType{0};
+    UnitType unitType = UnitType::Ecu;
 
     RunState runState = RunState::Idle;
     // True during the first tick of a run.
@@ -61,5 +60,11 @@ struct AppContext {
     std::string logFileName = "korvane.csv";
     std::string dumpFileName = "romdump.bin";
 };
+
+// The line, pauses and unit the transactions of a reading pass or command use. The
+// context's channel and sleeper must be set.
+inline UnitLink UnitLinkOf(const AppContext& context) {
+    return UnitLink{*context.unitChannel, *context.sleeper, context.unitType};
+}
 
 } // namespace korvane

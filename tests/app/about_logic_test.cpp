@@ -8,7 +8,7 @@ namespace korvane {
 namespace {
 
 TEST(AboutLogic, ShowsTheVersionAndClosesOnOkOrEscapeOnly) {
-    testing::FakeWindow window;
+    fakes::FakeWindow window;
     AboutLogic about(window);
     about.OnCreate();
     EXPECT_EQ(window.GetText(105), "Korvane version 1.2");

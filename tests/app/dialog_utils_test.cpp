@@ -7,7 +7,7 @@
 namespace korvane {
 namespace {
 
-using testing::FakeWindow;
+using fakes::FakeWindow;
 
 constexpr int kCombo = 3001;
 

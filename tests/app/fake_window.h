@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace korvane::testing {
+namespace korvane::fakes {
 
 struct RecordedMessageBox {
     std::string text;
@@ -211,4 +211,4 @@ private:
     std::set<int> sortedCombos_;
 };
 
-} // namespace korvane::testing
+} // namespace korvane::fakes

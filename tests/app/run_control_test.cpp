@@ -11,7 +11,7 @@
 namespace korvane {
 namespace {
 
-using testing::FakeWindow;
+using fakes::FakeWindow;
 
 constexpr int kMemRead = 3004;
 constexpr int kMemStop = 3005;
