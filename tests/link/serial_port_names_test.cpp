@@ -1,0 +1,119 @@
+#include "link/port_device.h"
+#include "link/port_table.h"
+#include "link/serial_port.h"
+#include "port_folder.h"
+#include "pseudo_terminal.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using testing::PortFolder;
+using testing::PseudoTerminal;
+
+TEST(PortTable, NamesAndTheirPlaces) {
+    EXPECT_EQ(kInitialPortTable.front().name, "COM1");
+    EXPECT_EQ(kInitialPortTable.back().name, "COM16");
+    EXPECT_EQ(PortTableIndex("COM1"), 0);
+    EXPECT_EQ(PortTableIndex("COM10"), 9);
+    EXPECT_EQ(PortTableIndex("com16"), 15);
+    for (const char* other : {"COM0", "COM17", "COM", "COM01", "", "LPT1", "COM1 "}) {
+        EXPECT_EQ(PortTableIndex(other), -1) << other;
+    }
+}
+
+TEST(PortDevicePath, TableNamesMapToTheUsualDevices) {
+    PortFolder folder;
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"COM1", "/dev/ttyUSB0"}, {"COM4", "/dev/ttyUSB3"}, {"COM5", "/dev/ttyACM0"},
+        {"COM8", "/dev/ttyACM3"}, {"COM9", "/dev/ttyS0"},   {"COM10", "/dev/ttyS1"},
+        {"COM16", "/dev/ttyS7"},  {"com2", "/dev/ttyUSB1"},
+    };
+    for (const auto& [name, device] : expected) {
+        EXPECT_EQ(PortDevicePath(name), device) << name;
+    }
+    EXPECT_EQ(PortDevicePath("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(PortDevicePath("./ttyS0"), "./ttyS0");
+    EXPECT_EQ(PortDevicePath("COM17"), "");
+    EXPECT_EQ(PortDevicePath("ttyUSB0"), "");
+}
+
+TEST(PortDevicePath, ALinkInThePortFolderPinsTheName) {
+    PortFolder folder;
+    EXPECT_EQ(PortLinkFolder(), folder.ConfigHome() + "/korvane/ports");
+    folder.Link("COM3", "/dev/serial/by-id/usb-adapter-if00");
+    // Even dangling: an unplugged pinned adapter must not be replaced by another device.
+    EXPECT_EQ(PortDevicePath("COM3"), folder.Path() + "/COM3");
+    EXPECT_EQ(PortDevicePath("COM4"), "/dev/ttyUSB3");
+
+    const char* earlierHome = std::getenv("HOME");
+    const std::string home = earlierHome != nullptr ? earlierHome : "";
+    setenv("HOME", "/home/tech", 1);
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(PortLinkFolder(), "/home/tech/.config/korvane/ports");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(PortLinkFolder(), "/home/tech/.config/korvane/ports");
+    setenv("HOME", home.c_str(), 1);
+}
+
+TEST(SerialPortNames, OpensThroughALinkAndKeepsTheTableName) {
+    PortFolder folder;
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.Ok());
+    folder.Link("COM12", pty.SlavePath());
+    SerialPort port;
+    ASSERT_TRUE(port.Open("COM12", kUnitBaudRate, kParityEven, kOneStopBit));
+    EXPECT_EQ(port.PortName(), "COM12");
+
+    folder.Link("COM1", "/dev/tty");
+    EXPECT_FALSE(port.Open("COM1", kUnitBaudRate, kParityEven, kOneStopBit));
+    EXPECT_EQ(port.LastOpenError().device, "/dev/tty");
+    EXPECT_EQ(port.LastOpenError().code, 0);
+    EXPECT_EQ(port.PortName(), "none");
+
+    folder.Link("COM2", folder.ConfigHome() + "/unplugged");
+    EXPECT_FALSE(port.Open("COM2", kUnitBaudRate, kParityEven, kOneStopBit));
+    EXPECT_EQ(port.LastOpenError().code, ENOENT);
+}
+
+TEST(SerialPortNames, ProbeMarksPortsFoundAndNeverForgetsThem) {
+    PortFolder folder;
+    folder.LinkAllToNothing();
+    PseudoTerminal two;
+    PseudoTerminal eleven;
+    ASSERT_TRUE(two.Ok() && eleven.Ok());
+    folder.Link("COM2", two.SlavePath());
+    folder.Link("COM11", eleven.SlavePath());
+
+    SerialPort port;
+    ASSERT_TRUE(port.Open("COM2", kUnitBaudRate, kParityEven, kOneStopBit));
+    std::vector<std::string> names = {"stale"};
+    EXPECT_EQ(port.ListFoundPorts(names), 0);
+    EXPECT_TRUE(names.empty());
+
+    // The probe releases the open port first, or COM2 would be refused as busy.
+    EXPECT_EQ(port.ProbePorts(), 2);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.PortName(), "none");
+    EXPECT_EQ(port.ListFoundPorts(names), 2);
+    EXPECT_EQ(names, (std::vector<std::string>{"COM2", "COM11"}));
+
+    folder.Link("COM11", folder.ConfigHome() + "/unplugged");
+    EXPECT_EQ(port.ProbePorts(), 1);
+    folder.LinkAllToNothing();
+    EXPECT_EQ(port.ProbePorts(), 0);
+    EXPECT_EQ(port.ListFoundPorts(names), 2);
+    EXPECT_EQ(names, (std::vector<std::string>{"COM2", "COM11"}));
+
+    // A fresh port object knows nothing of another's probes.
+    SerialPort fresh;
+    EXPECT_EQ(fresh.ListFoundPorts(names), 0);
+}
+
+} // namespace
+} // namespace korvane
