@@ -27,9 +27,7 @@ bool DefinitionFileReader::Open(const std::string& path, MessageList* messages) 
         return false;
     }
     buffer_.resize(64 * 1024);
-    if (messages != nullptr) {
-        messages->AppendLine("*** Reading: " + path);
-    }
+    EchoLine(messages, "*** Reading: " + path);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,20 @@ public:
 
     std::vector<std::string> lines;
 };
+
+// Like every text the program builds, an echo line keeps at most this many bytes.
+inline constexpr std::size_t kEchoLineLimit = 1023;
+
+// Appends the line, cut to kEchoLineLimit bytes, when there is a list; a null list echoes
+// nothing.
+inline void EchoLine(MessageList* messages, std::string line) {
+    if (messages == nullptr) {
+        return;
+    }
+    if (line.size() > kEchoLineLimit) {
+        line.resize(kEchoLineLimit);
+    }
+    messages->AppendLine(line);
+}
 
 } // namespace korvane
