@@ -14,7 +14,7 @@ constexpr std::size_t kMemorySize = 0x10000;
 } // namespace
 
 SimulatedCar::SimulatedCar(std::uint64_t seed, const RomIdBytes& ecuRomId,
-                           std::vector<std::uint8_t> ecuRom)
+                           const std::vector<std::uint8_t>& ecuRom)
     : seed_(seed) {
     for (const UnitInfo& info : kUnits) {
         const std::size_t index = Index(info.id);
@@ -24,9 +24,9 @@ SimulatedCar::SimulatedCar(std::uint64_t seed, const RomIdBytes& ecuRomId,
         for (std::size_t address = 0; address < kRomStart; ++address) {
             memory[address] = InitialRam(seed, info.id, static_cast<std::uint16_t>(address));
         }
-        std::vector<std::uint8_t> rom = (info.id == UnitId::Ecu && ecuRom.size() == kRomSize)
-                                            ? ecuRom
-                                            : GenerateRomImage(seed, romIds_[index]);
+        const std::vector<std::uint8_t> rom = (info.id == UnitId::Ecu && ecuRom.size() == kRomSize)
+                                                  ? ecuRom
+                                                  : GenerateRomImage(seed, romIds_[index]);
         std::copy(rom.begin(), rom.end(), memory.begin() + kRomStart);
     }
 }

@@ -15,7 +15,8 @@ namespace korvane::ecusim {
 class SimulatedCar {
 public:
     // ecuRom: the engine unit's program (32 KiB), or empty for a generated one.
-    SimulatedCar(std::uint64_t seed, const RomIdBytes& ecuRomId, std::vector<std::uint8_t> ecuRom);
+    SimulatedCar(std::uint64_t seed, const RomIdBytes& ecuRomId,
+                 const std::vector<std::uint8_t>& ecuRom);
 
     // The byte at address, as the unit would send it at that time.
     std::uint8_t Read(UnitId unit, std::uint16_t address, std::int64_t milliseconds) const;

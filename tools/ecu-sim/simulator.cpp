@@ -30,7 +30,7 @@ Simulator::Simulator(const SimulatorSettings& settings, SimulatedCar& car, PtyDe
                      TraceLog& trace, const ShutdownSignal& shutdown)
     : settings_(settings), car_(car), pty_(pty), trace_(trace), shutdown_(shutdown),
       faults_(settings.faults, settings.seed), start_(Clock::now()), inputLineFree_(start_),
-      lastInputDue_(start_), streamStartAt_(start_), nextDeliveryAt_(start_),
+      lastInputDue_(start_), streamStartAt_(start_), replyBegin_(start_), nextDeliveryAt_(start_),
       outputLineFree_(start_), lastFastReply_(start_) {}
 
 void Simulator::Run() {
@@ -137,6 +137,16 @@ void Simulator::ExpirePartialFrame(TimePoint now) {
 
 void Simulator::DeliverDueBytes(TimePoint now) {
     while (replyNext_ < reply_.size() && nextDeliveryAt_ <= now) {
+        if (replyNext_ == 0) {
+            // Judged only now that the previous reply's last byte has surely reached the
+            // reader's queue: a byte just written may not be counted yet.
+            if (pty_.WaitingForReader() >= kReplyLength) {
+                reply_.clear();
+                retryAt_ = now + kBacklogRecheck;
+                return;
+            }
+            AnnounceStream(replyBegin_);
+        }
         const LineByte& byte = reply_[replyNext_];
         if (!byte.lost) {
             (void)pty_.Send(&byte.value, 1);
@@ -147,10 +157,18 @@ void Simulator::DeliverDueBytes(TimePoint now) {
     }
 }
 
+void Simulator::AnnounceStream(TimePoint begin) {
+    if (!streamAnnounced_) {
+        const std::int64_t milliseconds = Milliseconds(begin);
+        trace_.StreamStarted(milliseconds, DescribeStream(*stream_, car_, milliseconds));
+        streamAnnounced_ = true;
+    }
+}
+
 void Simulator::SendOutput(TimePoint now) {
     retryAt_.reset();
     DeliverDueBytes(now);
-    if (replyNext_ < reply_.size()) {
+    if (replyNext_ < reply_.size() || retryAt_) {
         return;
     }
     if (!stream_ || parser_.InFrame() || settings_.faults.silent) {
@@ -186,13 +204,10 @@ void Simulator::StartReply(TimePoint now) {
         }
     }
     const std::int64_t milliseconds = Milliseconds(begin);
-    if (!streamAnnounced_) {
-        trace_.StreamStarted(milliseconds, DescribeStream(*stream_, car_, milliseconds));
-        streamAnnounced_ = true;
-    }
     const Reply reply = BuildReply(*stream_, car_, milliseconds, settings_.faults.wrongEcho);
     std::vector<LineByte> bytes = faults_.Apply(reply);
     if (settings_.fast) {
+        AnnounceStream(begin);
         std::vector<std::uint8_t> chunk;
         for (const LineByte& byte : bytes) {
             if (!byte.lost) {
@@ -208,6 +223,7 @@ void Simulator::StartReply(TimePoint now) {
     }
     reply_ = std::move(bytes);
     replyNext_ = 0;
+    replyBegin_ = begin;
     nextDeliveryAt_ = begin + kByteTime;
 }
 

@@ -31,8 +31,9 @@ struct SimulatorSettings {
 // reader a byte time after the previous one. A unit that sees the first byte of a new frame
 // finishes the reply it is sending and starts no other until the frame is complete (or
 // turns out to be garbage, after which the old stream goes on), so replies never break
-// apart. Either way a new reply starts only while fewer than 3 bytes wait unread, so a
-// reader that stops reading finds at most one stale reply, not a flood.
+// apart. Either way a new reply goes out only while fewer than 3 bytes wait unread, so a
+// reader that stops reading finds at most one stale reply, not a flood. (At line pace this
+// is judged when the reply's first byte is due, when the previous reply is surely counted.)
 class Simulator {
 public:
     Simulator(const SimulatorSettings& settings, SimulatedCar& car, PtyDevice& pty, TraceLog& trace,
@@ -58,6 +59,7 @@ private:
     void SendOutput(TimePoint now);
     void DeliverDueBytes(TimePoint now);
     void StartReply(TimePoint now);
+    void AnnounceStream(TimePoint begin);
     void WaitForWork(TimePoint now);
     bool LineAccepted() const;
     std::int64_t Milliseconds(TimePoint at) const;
@@ -82,6 +84,7 @@ private:
 
     std::vector<LineByte> reply_; // the reply on the line (line pace)
     std::size_t replyNext_ = 0;
+    TimePoint replyBegin_;
     TimePoint nextDeliveryAt_;
     TimePoint outputLineFree_;
     TimePoint lastFastReply_;
