@@ -114,12 +114,8 @@ TEST(TraceTest, RecordsFramesAndStreamsWithTimes) {
     ASSERT_TRUE(sim.Send(EcuRead(0x0400)));
     ASSERT_TRUE(sim.NextReply());
     ASSERT_TRUE(sim.Send(WriteRequest(0x0400, 0x5A)));
-    // A read reply may still come first; wait for the write's.
-    std::optional<ReplyBytes> reply;
-    for (int i = 0; i < 3 && (!reply || (*reply)[2] != 0x5A); ++i) {
-        reply = sim.NextReply();
-    }
-    ASSERT_EQ(reply, (ReplyBytes{0x04, 0x00, 0x5A}));
+    // Read replies may still come first; wait for the write's.
+    ASSERT_TRUE(sim.AwaitReply({0x04, 0x00, 0x5A}));
     sim.StopAndPurge();
     ASSERT_TRUE(sim.Send({0x33}));
     ASSERT_TRUE(sim.Send(ShortRead(0x89, 0x10)));

@@ -34,6 +34,15 @@ std::optional<ReplyBytes> RunningSim::ReplyEchoing(std::uint8_t first, std::uint
     return std::nullopt;
 }
 
+bool RunningSim::AwaitReply(const ReplyBytes& expected) {
+    for (int i = 0; i <= kStaleLimit; ++i) {
+        if (NextReply() == expected) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void RunningSim::StopAndPurge() {
     (void)line_.Write(kStopFrame);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

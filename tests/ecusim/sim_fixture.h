@@ -20,6 +20,10 @@ using ReplyBytes = std::array<std::uint8_t, 3>;
 inline constexpr std::chrono::milliseconds kArrivalLimit{3000};
 // How long a test watches for bytes that must not come.
 inline constexpr std::chrono::milliseconds kQuietWindow{300};
+// Replies of an earlier stream a reader may still find before the one it waits for. One is
+// usual; a loaded machine that wakes the simulator late may leave a few more. Far fewer
+// than a simulator that ignored its reader would send meanwhile.
+inline constexpr int kStaleLimit = 8;
 
 // A started simulator with the test's line open at 1953 8E1.
 class RunningSim {
@@ -34,10 +38,12 @@ public:
     bool Send(const Bytes& bytes) { return line_.Write(bytes); }
     // The next 3 bytes; nullopt when they do not come.
     std::optional<ReplyBytes> NextReply();
-    // Reads replies until one begins with the two echo bytes, allowing a few stale ones
-    // before it (they must be whole replies); nullopt otherwise.
+    // Reads replies until one begins with the two echo bytes, allowing stale ones before it
+    // (they must be whole replies); nullopt otherwise.
     std::optional<ReplyBytes> ReplyEchoing(std::uint8_t first, std::uint8_t second,
-                                           int staleAllowed = 3);
+                                           int staleAllowed = kStaleLimit);
+    // Reads replies until this very reply comes; false otherwise.
+    bool AwaitReply(const ReplyBytes& expected);
     // Stop frame, a pause and a purge, as the program ends its exchanges.
     void StopAndPurge();
     // True when nothing arrives during the quiet window.

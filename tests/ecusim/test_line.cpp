@@ -76,6 +76,11 @@ std::vector<std::uint8_t> TestLine::Read(std::size_t count, std::chrono::millise
     return bytes;
 }
 
+int TestLine::Waiting() const {
+    int count = 0;
+    return ioctl(fd_, FIONREAD, &count) == 0 ? count : -1;
+}
+
 void TestLine::Flush() {
     (void)ioctl(fd_, TCFLSH, TCIFLUSH);
 }

@@ -29,6 +29,8 @@ public:
     bool Write(const std::vector<std::uint8_t>& bytes);
     // Up to count bytes: returns early only when the limit passes.
     std::vector<std::uint8_t> Read(std::size_t count, std::chrono::milliseconds limit);
+    // Bytes that arrived and wait to be read.
+    int Waiting() const;
     // Drops whatever has arrived and not been read.
     void Flush();
 

@@ -19,7 +19,7 @@ constexpr nanoseconds kByteTime{11'000'000'000LL / 1953};
 constexpr milliseconds kFrameTimeout{100};
 // Without pacing, the replies of one stream are still spaced a little, so the count of
 // unread bytes can catch up with what was just written.
-constexpr milliseconds kFastReplySpacing{2};
+constexpr milliseconds kFastReplySpacing{5};
 constexpr milliseconds kBacklogRecheck{1};
 constexpr milliseconds kLineRecheck{5};
 constexpr int kReplyLength = 3;
