@@ -126,7 +126,7 @@ QGroupBox* BuildReadMemoryGroup(ControlSet& controls, const TemplateMetrics& du)
     layout->addLayout(actions);
 
     TabStopList* list = controls.AddList(m::kMemList, true);
-    du.MinimumSize(*list, 270, 150);
+    du.MinimumSize(*list, 270, 190);
     layout->addWidget(list, 1);
     return group;
 }
