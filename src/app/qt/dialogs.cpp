@@ -1,0 +1,69 @@
+#include "app/qt/dialogs.h"
+
+#include "app/file_name.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace korvane {
+
+QStringList FileDialogFilters(const FileFilter& filter) {
+    QStringList filters;
+    for (const auto& [description, pattern] : filter) {
+        QStringList patterns =
+            QString::fromStdString(pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& one : patterns) {
+            one = one.trimmed();
+            if (one == QLatin1String("*.*")) {
+                one = QStringLiteral("*");
+            }
+        }
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromStdString(description),
+                                                 patterns.join(QLatin1Char(' ')));
+    }
+    return filters;
+}
+
+MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
+                                  const std::string& caption, MessageBoxStyle style) {
+    const bool yesNo = style == MessageBoxStyle::YesNoExclamation;
+    QMessageBox box(yesNo ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromStdString(caption), QString::fromStdString(text),
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    if (yesNo) {
+        box.setDefaultButton(QMessageBox::Yes);
+    }
+    const int answer = box.exec();
+    if (!yesNo) {
+        return MessageBoxResult::Ok;
+    }
+    return answer == QMessageBox::Yes ? MessageBoxResult::Yes : MessageBoxResult::No;
+}
+
+bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
+                   const std::string& initialFolder, const std::string& title) {
+    QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialFolder));
+    // A save-style dialog is the one that takes names of files that do not exist yet.
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+    dialog.setNameFilters(FileDialogFilters(filter));
+    std::string suggestion;
+    if (FileNamePart(suggestion, path)) {
+        dialog.selectFile(QString::fromStdString(suggestion));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) {
+        return false;
+    }
+    path = QDir::toNativeSeparators(chosen.front()).toStdString();
+    return true;
+}
+
+} // namespace korvane

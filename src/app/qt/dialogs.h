@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/window.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QWidget;
+
+namespace korvane {
+
+// The file dialog's name filters from description and pattern pairs:
+// {"Log files (txt,log,csv)", "*.txt;*.log;*.csv"} gives
+// "Log files (txt,log,csv) (*.txt *.log *.csv)". The pattern "*.*" means every file and
+// becomes "*", which also matches names without a dot.
+QStringList FileDialogFilters(const FileFilter& filter);
+
+// The message box of the window system, owned by `owner` (none for start-up warnings).
+// Ok shows no icon; YesNoExclamation shows the warning icon with Yes as default.
+MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
+                                  const std::string& caption, MessageBoxStyle style);
+
+// The file dialog: starts in `initialFolder` suggesting the file name part of `path`,
+// accepts any typed name without asking about existing or missing files, and on success
+// puts the chosen full path into `path`.
+bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
+                   const std::string& initialFolder, const std::string& title);
+
+} // namespace korvane

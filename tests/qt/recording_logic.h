@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/qt/qt_shell.h"
+#include "app/qt/qt_window.h"
+#include "app/window.h"
+#include "app/window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+// What a window reported to its logic: a command with the text of its control at that
+// moment, or a timer tick.
+struct Report {
+    int id = 0;
+    int notification = 0;
+    std::string text;
+
+    bool operator==(const Report&) const = default;
+};
+
+// A logic that records everything and can be given actions to run on events.
+class RecordingLogic : public WindowLogic {
+public:
+    explicit RecordingLogic(Window& window) : window_(window) {}
+
+    void OnCreate() override {
+        ++creates;
+        if (onCreate) {
+            onCreate(window_);
+        }
+    }
+    void OnCommand(int id, int notification) override {
+        commands.push_back({id, notification, window_.GetText(id)});
+        if (onCommand) {
+            onCommand(window_, id);
+        }
+    }
+    void OnTimer() override {
+        ++ticks;
+        if (onTimer) {
+            onTimer(window_);
+        }
+    }
+
+    int creates = 0;
+    int ticks = 0;
+    std::vector<Report> commands;
+    std::function<void(Window&)> onCreate;
+    std::function<void(Window&, int)> onCommand;
+    std::function<void(Window&)> onTimer;
+
+private:
+    Window& window_;
+};
+
+// A shell whose windows all get a RecordingLogic; `Last` is the logic made most recently
+// and `prepare` can set its actions before OnCreate runs.
+struct RecordingShell {
+    RecordingLogic* last = nullptr;
+    std::function<void(RecordingLogic&, int templateId)> prepare;
+    QtShell shell{[this](int templateId, Window& window) -> std::unique_ptr<WindowLogic> {
+        auto logic = std::make_unique<RecordingLogic>(window);
+        last = logic.get();
+        if (prepare) {
+            prepare(*logic, templateId);
+        }
+        return logic;
+    }};
+};
+
+// The control of this ID and type; a missing control ends the test program.
+template <class T> T& Get(const QtWindow& window, int id) {
+    T* control = window.Controls().Find<T>(id);
+    if (control == nullptr) {
+        ADD_FAILURE() << "no control " << id;
+        std::abort();
+    }
+    return *control;
+}
+
+} // namespace korvane::testing
