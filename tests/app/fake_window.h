@@ -212,3 +212,11 @@ private:
 };
 
 } // namespace korvane::fakes
+
+// The name the fake window had first; tests written against it keep working.
+namespace korvane::testing {
+using fakes::FakeWindow;
+using fakes::RecordedFileDialog;
+using fakes::RecordedMessageBox;
+using fakes::RecordedUpDown;
+} // namespace korvane::testing

@@ -1,0 +1,78 @@
+#include "app/application.h"
+
+#include "app/about_logic.h"
+#include "app/fake_window.h"
+#include "app/main_window_logic.h"
+#include "app/test_support.h"
+#include "definitions/definition_store.h"
+#include "link/serial_port.h"
+#include "log/log_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using Box = std::pair<std::string, std::string>;
+
+TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
+    fakes::PortSandbox sandbox;
+    std::vector<Box> boxes;
+    std::ostringstream trace;
+    Application application(
+        [&boxes](const std::string& text, const std::string& caption) {
+            boxes.emplace_back(text, caption);
+        },
+        trace);
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Korvane startup error", "No serial ports found!\n"}}));
+    EXPECT_EQ(trace.str(), "Started...\n");
+
+    AppContext& context = application.Context();
+    EXPECT_EQ(context.programDirectory, std::filesystem::current_path().string());
+    ASSERT_NE(context.serialPort, nullptr);
+    EXPECT_FALSE(context.serialPort->IsOpen());
+    EXPECT_EQ(context.unitChannel, context.serialPort);
+    ASSERT_NE(context.definitions, nullptr);
+    EXPECT_EQ(context.definitions->GroupCount(), 0U);
+    EXPECT_EQ(context.definitions->CommPort(), 1);
+    ASSERT_NE(context.log, nullptr);
+    EXPECT_FALSE(context.log->IsOpen());
+    EXPECT_NE(context.sleeper, nullptr);
+    EXPECT_EQ(context.logFileName, "korvane.csv");
+    EXPECT_EQ(context.dumpFileName, "romdump.bin");
+    EXPECT_EQ(context.runState, RunState::Idle);
+}
+
+TEST(Application, APortFoundByTheProbeIsLeftClosed) {
+    fakes::PortSandbox sandbox;
+    sandbox.Attach(7);
+    int boxes = 0;
+    std::ostringstream trace;
+    Application application([&boxes](const std::string&, const std::string&) { ++boxes; }, trace);
+    EXPECT_EQ(boxes, 0);
+    EXPECT_FALSE(application.Context().serialPort->IsOpen());
+    std::vector<std::string> found;
+    application.Context().serialPort->ListFoundPorts(found);
+    EXPECT_EQ(found, (std::vector<std::string>{"COM7"}));
+}
+
+TEST(Application, TheFactoryMakesTheLogicOfEachTemplate) {
+    fakes::PortSandbox sandbox;
+    std::ostringstream trace;
+    Application application({}, trace);
+    const WindowLogicFactory factory = application.LogicFactory();
+    fakes::FakeWindow window;
+    auto main = factory(1000, window);
+    EXPECT_NE(dynamic_cast<MainWindowLogic*>(main.get()), nullptr);
+    auto about = factory(103, window);
+    EXPECT_NE(dynamic_cast<AboutLogic*>(about.get()), nullptr);
+    EXPECT_EQ(factory(4711, window), nullptr);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,100 @@
+#pragma once
+
+// The objects a window logic or reading pass works on, wired into one context: definitions
+// loaded from a temporary folder, a log with a fixed clock, and a scripted unit holding
+// 64 KiB of memory that also answers the ROM ID request.
+
+#include "app/app_context.h"
+#include "app/fake_window.h"
+#include "app/test_support.h"
+#include "definitions/definition_store.h"
+#include "definitions/message_list.h"
+#include "link/fake_device.h"
+#include "link/serial_port.h"
+#include "log/log_file.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korvane::fakes {
+
+inline const char* const kTestParamdef = "Volts, \"%.2f V\", Volts*8/100\n"
+                                         "Temp, \"%d C\", Temp-40\n"
+                                         "Speed, %d, Speed\n"
+                                         "Twice, %d, Volts*2\n";
+
+inline const char* const kTestMonitor = "CommPort=3\n"
+                                        "[12AB05]\n"
+                                        "Name=Test unit\n"
+                                        "TempAddress=0x0012\n"
+                                        "VoltsAddress=0x0010\n"
+                                        "SpeedAddress=0x0011\n"
+                                        "InputSwitchesAddress=0x0020\n"
+                                        "[null]\n"
+                                        "[99FF00]\n"
+                                        "Name=Other\n"
+                                        "VoltsAddress=0x0030\n"
+                                        "TwiceAddress=0x0031\n"
+                                        "IOSwitchesAddress=0x0041\n";
+
+inline TimeOfDay FixedTime() {
+    return TimeOfDay{1, 2, 3, 4};
+}
+
+class UnitFixture {
+public:
+    explicit UnitFixture(const std::string& monitor = kTestMonitor,
+                         const std::string& paramdef = kTestParamdef)
+        : memory(0x10000, 0) {
+        folder.Write("paramdef.ini", paramdef);
+        folder.Write("SelectMonitor.ini", monitor);
+        device.SetResponder([this](const Bytes& frame) -> Bytes {
+            if (frame == kRomIdRequestBytes) {
+                return romIdReply;
+            }
+            return MemoryResponder(memory)(frame);
+        });
+        context.serialPort = &port;
+        context.definitions = &store;
+        context.log = &log;
+        context.unitChannel = &device;
+        context.sleeper = &device;
+        context.programDirectory = folder.Path().string();
+    }
+
+    // Loads the definition files without a window.
+    void LoadDefinitions() {
+        VectorMessageList messages;
+        store.LoadParameterFile(folder.Path("paramdef.ini"), &messages);
+        store.LoadMonitorFile(folder.Path("SelectMonitor.ini"), &messages);
+    }
+
+    // The log's lines as written, time stamps included.
+    std::vector<std::string> LogLines(const std::string& name = "log.csv") const {
+        std::vector<std::string> lines;
+        const std::string text = folder.Read(name);
+        for (std::size_t start = 0; start < text.size();) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos) {
+                end = text.size();
+            }
+            lines.push_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    PortSandbox sandbox;
+    TempFolder folder;
+    FakeWindow window{{3001}};
+    SerialPort port;
+    DefinitionStore store;
+    LogFile log{FixedTime};
+    FakeDevice device;
+    std::vector<std::uint8_t> memory;
+    Bytes romIdReply = {0x12, 0xAB, 0x05};
+    AppContext context;
+};
+
+} // namespace korvane::fakes

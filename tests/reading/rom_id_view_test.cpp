@@ -1,0 +1,60 @@
+#include "reading/rom_id_view.h"
+
+#include "app/dialog_utils.h"
+#include "app/unit_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RomIdViewTest : public ::testing::Test, protected fakes::UnitFixture {
+protected:
+    RomIdViewTest() {
+        LoadDefinitions();
+        std::vector<std::string> names;
+        store.RomIdNames(names);
+        FillComboBox(window, 3015, names, true, "null");
+    }
+};
+
+TEST_F(RomIdViewTest, ShowsTheSelectedGroupWithPlaceholdersAndSwitchAddresses) {
+    ASSERT_TRUE(store.SelectRomId("12AB05"));
+    RefreshRomIdView(window, store);
+    // The matching entry is the first one of the list; it is selected all the same.
+    EXPECT_EQ(window.SelectedComboText(3015), "12AB05  Test unit");
+    EXPECT_EQ(window.List(3016), (Lines{"0010: Volts \t??", "0011: Speed \t??", "0012: Temp \t??",
+                                        "0020: InputSwitches \t??"}));
+    EXPECT_EQ(window.GetText(3030), "0020");
+    EXPECT_EQ(window.GetText(3040), "0001");
+
+    ASSERT_TRUE(store.SelectRomId("99FF00"));
+    RefreshRomIdView(window, store);
+    EXPECT_EQ(window.SelectedComboText(3015), "99FF00  Other");
+    EXPECT_EQ(window.GetText(3030), "0000");
+    EXPECT_EQ(window.GetText(3040), "0041");
+    EXPECT_TRUE(device.Trace().empty());
+}
+
+TEST_F(RomIdViewTest, WithoutASelectionTheAddressBoxesStay) {
+    window.SetText(3030, "1234");
+    window.ListAdd(3016, "old");
+    RefreshRomIdView(window, store);
+    EXPECT_EQ(window.SelectedComboText(3015), "null");
+    EXPECT_TRUE(window.List(3016).empty());
+    EXPECT_EQ(window.GetText(3030), "1234");
+}
+
+TEST_F(RomIdViewTest, AGroupWithoutParametersStillSetsTheAddressBoxes) {
+    ASSERT_TRUE(store.SelectRomId("null"));
+    window.SetText(3030, "1234");
+    RefreshRomIdView(window, store);
+    EXPECT_TRUE(window.List(3016).empty());
+    EXPECT_EQ(window.GetText(3030), "0000");
+    EXPECT_EQ(window.GetText(3040), "0001");
+}
+
+} // namespace
+} // namespace korvane
