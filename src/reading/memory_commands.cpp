@@ -10,20 +10,12 @@
 
 namespace korvane {
 
-namespace {
-
-UnitLink LinkOf(const AppContext& context) {
-    return UnitLink{*context.unitChannel, *context.sleeper, context.unitType};
-}
-
-} // namespace
-
 void ReadMemoryBytesPass(Window& window, AppContext& context) {
-    ReadMemoryBytesPass(window, LinkOf(context), *context.log, context.memoryTools->readMemory);
+    ReadMemoryBytesPass(window, UnitLinkOf(context), *context.log, context.memoryTools->readMemory);
 }
 
 bool ReadMemoryBlocksPass(Window& window, AppContext& context, bool firstPass) {
-    return ReadMemoryBlocksPass(window, LinkOf(context), *context.log,
+    return ReadMemoryBlocksPass(window, UnitLinkOf(context), *context.log,
                                 context.memoryTools->readMemory, firstPass);
 }
 
@@ -33,7 +25,7 @@ void ClearReadMemory(Window& window, AppContext& context) {
 }
 
 std::uint8_t WriteMemoryCommand(Window& window, AppContext& context) {
-    return WriteMemoryCommand(window, LinkOf(context));
+    return WriteMemoryCommand(window, UnitLinkOf(context));
 }
 
 } // namespace korvane

@@ -126,8 +126,7 @@ void DumpDialogLogic::OnTimer() {
     if (!dumper_.Running()) {
         return;
     }
-    const UnitLink link{*context_.unitChannel, *context_.sleeper, context_.unitType};
-    ShowStepResult(dumper_.Step(link));
+    ShowStepResult(dumper_.Step(UnitLinkOf(context_)));
 }
 
 void DumpDialogLogic::ShowStepResult(RomDumper::StepResult result) {

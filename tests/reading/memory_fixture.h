@@ -54,7 +54,7 @@ protected:
 
     std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(0x10000);
     fakes::FakeDevice device;
-    FakeWindow window;
+    fakes::FakeWindow window;
     ScratchFolder folder;
     FakeUtcClock clock;
     LogFile log{clock.Function()};

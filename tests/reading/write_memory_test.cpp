@@ -34,7 +34,7 @@ protected:
 
     std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(0x10000, 0x77);
     fakes::FakeDevice device;
-    testing::FakeWindow window;
+    fakes::FakeWindow window;
 };
 
 TEST_F(WriteMemory, WritesTheByteAtTheAddressAndShowsTheReply) {

@@ -18,7 +18,7 @@ namespace korvane {
 namespace {
 
 namespace d = ids::dump;
-using testing::FakeWindow;
+using fakes::FakeWindow;
 using testing::ReadWholeFile;
 using testing::WriteWholeFile;
 

@@ -10,7 +10,7 @@
 namespace korvane {
 namespace {
 
-using testing::FakeWindow;
+using fakes::FakeWindow;
 using testing::WriteWholeFile;
 
 class ChecksumCommand : public ::testing::Test {
