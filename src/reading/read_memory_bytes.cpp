@@ -1,0 +1,56 @@
+#include "reading/read_memory_bytes.h"
+
+#include "app/window.h"
+#include "link/read_transaction.h"
+#include "log/log_file.h"
+#include "reading/memory_inputs.h"
+#include "reading/read_memory_state.h"
+#include "reading/text_format.h"
+#include "resources/control_ids.h"
+
+#include <algorithm>
+#include <string>
+
+namespace korvane {
+
+namespace {
+
+// Moves every row one place older; the oldest row falls off the end.
+void AgeHistory(ReadMemoryState& state) {
+    auto& bytes = state.memoryHistory;
+    std::copy_backward(bytes.begin(), bytes.end() - kHistoryRowLength, bytes.end());
+}
+
+} // namespace
+
+void ReadMemoryBytesPass(Window& window, const UnitLink& link, LogFile& log,
+                         ReadMemoryState& state) {
+    AgeHistory(state);
+    const std::uint16_t start = MemoryStartInput(window);
+    const int count = MemoryCountInput(window);
+    const int listId = ids::main::kMemList;
+    window.ListReset(listId);
+
+    const auto newest = state.Row(0);
+    const int result = ReadMemoryRange(link, start, static_cast<std::uint16_t>(count), newest);
+    window.ListAdd(listId, FormatText("Bytes read: %d  Count: %d", result, state.bytesPassCount));
+    ++state.bytesPassCount;
+    state.historyCount = std::min(state.historyCount + 1, kHistoryRows);
+
+    if (state.lastLoggedStart != start) {
+        log.Write("Start Address%c%4.4X\n", log.Separator(), static_cast<unsigned>(start));
+        state.lastLoggedStart = start;
+    }
+    for (int i = 0; i < count; ++i) {
+        // The range continues at 0x0000 after 0xFFFF, and so do the addresses shown.
+        std::string line = FormatText("%04X", static_cast<unsigned>((start + i) & 0xFFFF));
+        for (int row = state.historyCount - 1; row >= 0; --row) {
+            line += FormatText("\t%02X", static_cast<unsigned>(state.Row(row)[i]));
+        }
+        window.ListAdd(listId, line);
+        log.Write("%2.2x%c", static_cast<unsigned>(newest[i]), log.Separator());
+    }
+    log.Write("\n");
+}
+
+} // namespace korvane

@@ -1,0 +1,22 @@
+#include "romtools/checksum_command.h"
+
+#include "app/dialog_utils.h"
+#include "app/window.h"
+#include "romtools/binary_file_filter.h"
+#include "romtools/checksum_report.h"
+#include "romtools/rom_checksum.h"
+
+namespace korvane {
+
+void ChecksumFileCommand(Window& window, const std::string& programDirectory) {
+    // No file name is suggested.
+    std::string path;
+    if (!AskOpenFileName(window, path, BinaryFileFilter(), programDirectory,
+                         "Select TARN ROM File")) {
+        return;
+    }
+    window.ShowMessageBox(ChecksumReportText(path, CheckRomFile(path)), "TARN ROM Checksum",
+                          MessageBoxStyle::Ok);
+}
+
+} // namespace korvane

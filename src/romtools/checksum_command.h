@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace korvane {
+
+class Window;
+
+// The "Checksum file" command: asks for a ROM image file and shows its checksum summary,
+// or why it could not be checked, in a message box. Touches neither the unit nor the log.
+void ChecksumFileCommand(Window& window, const std::string& programDirectory);
+
+} // namespace korvane

@@ -1,0 +1,173 @@
+#include "romtools/dump_dialog_logic.h"
+
+#include "app/dialog_utils.h"
+#include "app/window.h"
+#include "reading/hex_address.h"
+#include "reading/text_format.h"
+#include "resources/control_ids.h"
+#include "romtools/binary_file_filter.h"
+#include "romtools/dump_texts.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace korvane {
+
+namespace d = ids::dump;
+
+namespace {
+
+constexpr const char* kErrorCaption = "RomDump error...";
+
+std::uint32_t HexInput(const Window& window, int id, std::uint32_t previous) {
+    std::string text;
+    GetItemText(window, id, text);
+    return ParseHexAddress(text).value_or(previous);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+} // namespace
+
+DumpDialogLogic::DumpDialogLogic(Window& window, AppContext& context, DumpState& state,
+                                 DumpClocks clocks)
+    : window_(window), context_(context), clocks_(std::move(clocks)),
+      dumper_(state, clocks_.ticks) {}
+
+void DumpDialogLogic::OnCreate() {
+    // No file is open here: a dump never outlives the dialog that ran it.
+    (void)dumper_.Stop();
+    window_.StartTimer(kTickMs);
+    window_.SetText(d::kStatus, "Inactive");
+    window_.SetText(d::kSummary, "");
+    window_.SetText(d::kStartAddress, "8000");
+    window_.SetText(d::kBytesToRead, "8000");
+    window_.SetText(d::kPrefill, "8000");
+    window_.SetText(d::kOutputFile, context_.dumpFileName);
+    window_.CheckRadioButton(d::kUnitEcu, d::kUnitTcu, d::kUnitEcu);
+    context_.unitType = UnitType::Ecu;
+}
+
+void DumpDialogLogic::OnCommand(int id, int /*notification*/) {
+    switch (id) {
+    case d::kStart:
+        Start();
+        break;
+    case d::kBrowse:
+        Browse();
+        break;
+    case d::kUnitEcu:
+        context_.unitType = UnitType::Ecu;
+        break;
+    case d::kUnitTcu:
+        context_.unitType = UnitType::Tcu;
+        break;
+    case d::kExit:
+        Exit();
+        break;
+    default:
+        break;
+    }
+}
+
+void DumpDialogLogic::Start() {
+    // Enter still reaches a disabled default button on some platforms.
+    if (dumper_.Running()) {
+        return;
+    }
+    const DumpState& state = dumper_.State();
+    const std::uint32_t start = HexInput(window_, d::kStartAddress, state.startAddress);
+    const std::uint32_t count = HexInput(window_, d::kBytesToRead, state.byteCount);
+    dumper_.Configure(start, count, HexInput(window_, d::kPrefill, 0));
+    GetItemText(window_, d::kOutputFile, context_.dumpFileName);
+
+    if (FileExists(context_.dumpFileName) &&
+        window_.ShowMessageBox("Overwrite existing file?", "Dump file exists",
+                               MessageBoxStyle::YesNoExclamation) != MessageBoxResult::Yes) {
+        return;
+    }
+    switch (dumper_.Begin(context_.dumpFileName)) {
+    case RomDumper::BeginResult::Started:
+        break;
+    case RomDumper::BeginResult::CannotCreate:
+        window_.ShowMessageBox("Can't open output file", kErrorCaption, MessageBoxStyle::Ok);
+        return;
+    case RomDumper::BeginResult::PrefillFailed:
+        ShowWriteFailure();
+        return;
+    case RomDumper::BeginResult::AlreadyRunning:
+        return;
+    }
+    window_.SetText(d::kStatus, DumpStartedText(clocks_.utc()));
+    window_.SetText(d::kSummary, DumpSummaryText(state));
+    window_.SetProgress(d::kProgress, 0, state.byteCount);
+    SetInputsEnabled(false);
+}
+
+void DumpDialogLogic::Browse() {
+    if (dumper_.Running()) {
+        return;
+    }
+    if (AskOpenFileName(window_, context_.dumpFileName, BinaryFileFilter(),
+                        context_.programDirectory, "Select RomDump File")) {
+        window_.SetText(d::kOutputFile, context_.dumpFileName);
+    }
+}
+
+void DumpDialogLogic::Exit() {
+    (void)dumper_.Stop();
+    window_.Close();
+}
+
+void DumpDialogLogic::OnTimer() {
+    if (!dumper_.Running()) {
+        return;
+    }
+    ShowStepResult(dumper_.Step(UnitLinkOf(context_)));
+}
+
+void DumpDialogLogic::ShowStepResult(RomDumper::StepResult result) {
+    const DumpState& state = dumper_.State();
+    window_.SetText(d::kCurrentAddress, DumpCurrentAddressText(state));
+    window_.SetText(d::kTimes, DumpTimesText(dumper_.Times()));
+    window_.SetProgress(d::kProgress, state.bytesDone, state.byteCount);
+    switch (result) {
+    case RomDumper::StepResult::NotRunning:
+        break;
+    case RomDumper::StepResult::ChunkRead:
+        window_.SetText(d::kResult, "Ok");
+        break;
+    case RomDumper::StepResult::ReadFailed:
+        window_.SetText(d::kResult, "** FAILED ** - retrying...");
+        break;
+    case RomDumper::StepResult::Completed:
+        window_.SetText(d::kStatus, "* COMPLETE *");
+        window_.SetText(d::kResult, DumpChecksumText(dumper_.FinalChecksums()));
+        SetInputsEnabled(true);
+        window_.Beep();
+        break;
+    case RomDumper::StepResult::WriteFailed:
+        ShowWriteFailure();
+        break;
+    }
+}
+
+void DumpDialogLogic::ShowWriteFailure() {
+    const std::string reason = dumper_.FileError().message();
+    window_.SetText(d::kResult, FormatText("** WRITE FAILED ** - %s", reason.c_str()));
+    SetInputsEnabled(true);
+    window_.ShowMessageBox(FormatText("Can't write output file\n%s\n%s",
+                                      context_.dumpFileName.c_str(), reason.c_str()),
+                           kErrorCaption, MessageBoxStyle::Ok);
+}
+
+void DumpDialogLogic::SetInputsEnabled(bool enabled) {
+    for (const int id : {d::kStart, d::kBrowse, d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
+        window_.Enable(id, enabled);
+    }
+}
+
+} // namespace korvane

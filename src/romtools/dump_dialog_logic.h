@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/window_logic.h"
+#include "log/time_of_day.h"
+#include "romtools/dump_state.h"
+#include "romtools/rom_dumper.h"
+
+namespace korvane {
+
+class Window;
+
+// Where the dump dialog takes the time from; tests pass clocks they drive themselves.
+struct DumpClocks {
+    TickClock ticks = SteadyMillisecondTicks;
+    UtcClock utc = SystemUtcTimeOfDay;
+};
+
+// The ROM dump dialog (template 1020): takes the range, pre-fill and file name, and dumps
+// one chunk per tick of its one-second timer, showing progress and, at the end, the
+// check of the file. The settings live in `state`, which outlives the dialog. While a
+// dump runs, Start, Browse and the three number boxes are disabled; Exit ends the dump
+// and keeps the part written.
+class DumpDialogLogic final : public WindowLogic {
+public:
+    DumpDialogLogic(Window& window, AppContext& context, DumpState& state, DumpClocks clocks = {});
+
+    void OnCreate() override;
+    void OnCommand(int id, int notification) override;
+    void OnTimer() override;
+
+    // The pace of the dump: one chunk per tick.
+    static constexpr int kTickMs = 1000;
+
+private:
+    void Start();
+    void Browse();
+    void Exit();
+    void ShowStepResult(RomDumper::StepResult result);
+    void ShowWriteFailure();
+    void SetInputsEnabled(bool enabled);
+
+    Window& window_;
+    AppContext& context_;
+    DumpClocks clocks_;
+    RomDumper dumper_;
+};
+
+} // namespace korvane
