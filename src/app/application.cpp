@@ -6,7 +6,9 @@
 #include "link/serial_port.h"
 #include "link/thread_sleeper.h"
 #include "log/log_file.h"
+#include "reading/memory_tools_state.h"
 #include "resources/control_ids.h"
+#include "romtools/dump_dialog_logic.h"
 
 #include <filesystem>
 #include <ostream>
@@ -19,6 +21,7 @@ struct Application::Objects {
     std::unique_ptr<SerialPort> port;
     std::unique_ptr<DefinitionStore> store;
     std::unique_ptr<LogFile> log;
+    MemoryToolsState memoryTools;
 };
 
 Application::Application(const OwnerlessMessageBox& showMessage, std::ostream& trace)
@@ -42,6 +45,7 @@ Application::Application(const OwnerlessMessageBox& showMessage, std::ostream& t
     context_.log = objects_->log.get();
     context_.unitChannel = objects_->port.get();
     context_.sleeper = &objects_->sleeper;
+    context_.memoryTools = &objects_->memoryTools;
 }
 
 Application::~Application() {
@@ -62,6 +66,11 @@ WindowLogicFactory MakeWindowLogicFactory(AppContext& context) {
             return std::make_unique<MainWindowLogic>(window, context);
         case ids::kAboutTemplate:
             return std::make_unique<AboutLogic>(window);
+        case ids::kDumpTemplate:
+            if (context.memoryTools == nullptr) {
+                return nullptr;
+            }
+            return std::make_unique<DumpDialogLogic>(window, context, context.memoryTools->dump);
         default:
             return nullptr;
         }

@@ -8,10 +8,12 @@
 #include "link/serial_port.h"
 #include "link/unit_type.h"
 #include "log/log_file.h"
+#include "reading/memory_commands.h"
 #include "reading/read_parameters_pass.h"
 #include "reading/rom_id_request.h"
 #include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
+#include "romtools/checksum_command.h"
 
 #include <filesystem>
 #include <string>
@@ -117,6 +119,25 @@ void MainWindowLogic::RunCommand(int id, int notification) {
     case m::kParamRead:
         runs_.StartReadParameters();
         break;
+    case m::kMemRead:
+        runs_.StartReadMemory();
+        break;
+    case m::kMemClear:
+        ClearReadMemory(window_, context_);
+        break;
+    case m::kWrite:
+        WriteMemoryCommand(window_, context_);
+        break;
+    case ids::kMenuChecksumFile:
+        ChecksumFileCommand(window_, context_.programDirectory);
+        break;
+    case ids::kMenuDumpMemory:
+        // No run may go on while the dump owns the line; the dump may leave TCU chosen.
+        runs_.SendStop();
+        window_.OpenModalDialog(ids::kDumpTemplate);
+        window_.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
+        context_.unitType = UnitType::Ecu;
+        break;
     case m::kScanPorts:
         runs_.SendStop();
         ScanPorts(0);
@@ -211,12 +232,12 @@ void MainWindowLogic::Passes::ReadParametersPass(bool firstPass) {
     korvane::ReadParametersPass(logic_.window_, logic_.context_, firstPass);
 }
 
-// The Read Memory passes belong to the memory tools; until they are wired in, the Read
-// button of the Read Memory group starts no run, so these are never reached.
-void MainWindowLogic::Passes::ReadMemoryBytesPass() {}
+void MainWindowLogic::Passes::ReadMemoryBytesPass() {
+    korvane::ReadMemoryBytesPass(logic_.window_, logic_.context_);
+}
 
-bool MainWindowLogic::Passes::ReadMemoryBlocksPass(bool /*firstPass*/) {
-    return true;
+bool MainWindowLogic::Passes::ReadMemoryBlocksPass(bool firstPass) {
+    return korvane::ReadMemoryBlocksPass(logic_.window_, logic_.context_, firstPass);
 }
 
 } // namespace korvane

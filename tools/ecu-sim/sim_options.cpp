@@ -21,8 +21,9 @@ constexpr const char* kFooter = R"(Units and read frames:
   TCU 4A3107, Aircon 6B2002, 4WS 7C3003, Cruise 8D4004).
   Write request AA hi lo data: the unit last read stores the byte, except in its
   program area 8000-FFFF, and repeats [hi, lo, byte now there].
-  Moving values: ECU 1234 battery, 1235 coolant, 1238 engine speed, 1240 and 1241
-  switch bits, 1250 spark advance; TCU 1500; Aircon 20.
+  Moving values: ECU 1234-123F (battery, temperatures, speeds, engine speed high and
+  low byte, throttle, injector, timing, idle valve, O2, air flow; see the example
+  definition files), 1240 and 1241 switch bits, 1250 spark advance; TCU 1500; Aircon 20.
 Line:
   Replies are paced at 11 bits per byte at 1953 baud and sent only while the reader's
   side is set to 1953 baud (2 % tolerance), 8 data bits, even parity, one stop bit.
