@@ -117,31 +117,31 @@ bool ParseConversion(std::string_view format, std::size_t& i, DisplayFormat& par
     if (letter == 'd' || letter == 'i' || letter == 'u') {
         alternate = false;
     }
-    std::string spec(1, '%');
+    std::string printfConversion(1, '%');
     if (left) {
-        spec += '-';
+        printfConversion += '-';
     }
     if (plus) {
-        spec += '+';
+        printfConversion += '+';
     }
     if (space) {
-        spec += ' ';
+        printfConversion += ' ';
     }
     if (alternate) {
-        spec += '#';
+        printfConversion += '#';
     }
     if (zero) {
-        spec += '0';
+        printfConversion += '0';
     }
     if (hasWidth) {
-        spec += std::to_string(width);
+        printfConversion += std::to_string(width);
     }
     if (hasPrecision) {
-        spec += '.';
-        spec += std::to_string(precision);
+        printfConversion += '.';
+        printfConversion += std::to_string(precision);
     }
-    spec += letter;
-    parsed.conversion = std::move(spec);
+    printfConversion += letter;
+    parsed.conversion = std::move(printfConversion);
     parsed.kind = kind;
     return true;
 }
@@ -182,7 +182,7 @@ std::string PrintConversion(const DisplayFormat& format, double real, std::int32
         return {};
     }
     std::vector<char> text(limit + 1);
-    const char* spec = format.conversion.c_str();
+    const char* printfConversion = format.conversion.c_str();
     int written = 0;
     // The conversion was rebuilt from validated pieces and gets the argument its
     // letter needs, so this non-literal format is safe.
@@ -190,13 +190,14 @@ std::string PrintConversion(const DisplayFormat& format, double real, std::int32
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
     switch (format.kind) {
     case DisplayConversion::Real:
-        written = std::snprintf(text.data(), text.size(), spec, real);
+        written = std::snprintf(text.data(), text.size(), printfConversion, real);
         break;
     case DisplayConversion::Signed:
-        written = std::snprintf(text.data(), text.size(), spec, integer);
+        written = std::snprintf(text.data(), text.size(), printfConversion, integer);
         break;
     case DisplayConversion::Unsigned:
-        written = std::snprintf(text.data(), text.size(), spec, static_cast<unsigned>(integer));
+        written = std::snprintf(text.data(), text.size(), printfConversion,
+                                static_cast<unsigned>(integer));
         break;
     case DisplayConversion::None:
         break;
