@@ -1,13 +1,21 @@
 #include "app/qt/startup.h"
 
+#include "app/application.h"
 #include "app/qt/qt_shell.h"
+
+#include <iostream>
 
 namespace korvane {
 
 int StartKorvane() {
-    // The windows' behaviour comes from the application's start-up code, which makes the
-    // logic factory; until it is wired in here, the windows have none.
-    QtShell shell(WindowLogicFactory{});
+    // Start-up creates the port, the store and the log before the main window; leaving
+    // this function is the shutdown, in the reverse order of their use.
+    Application application(
+        [](const std::string& text, const std::string& caption) {
+            QtShell::ShowMessageBox(text, caption, MessageBoxStyle::Ok);
+        },
+        std::cout);
+    QtShell shell(application.LogicFactory());
     return shell.RunMainWindow();
 }
 
