@@ -127,14 +127,23 @@ bool ChildProcess::Collect(int waitMs) {
     return true;
 }
 
-bool ChildProcess::WaitForOutput(const std::string& text, std::chrono::milliseconds limit) {
+bool ChildProcess::WaitFor(const std::string& stream, const std::string& text,
+                           std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (result_.out.find(text) == std::string::npos) {
+    while (stream.find(text) == std::string::npos) {
         if (std::chrono::steady_clock::now() >= deadline || !Collect(20)) {
-            return result_.out.find(text) != std::string::npos;
+            return stream.find(text) != std::string::npos;
         }
     }
     return true;
+}
+
+bool ChildProcess::WaitForOutput(const std::string& text, std::chrono::milliseconds limit) {
+    return WaitFor(result_.out, text, limit);
+}
+
+bool ChildProcess::WaitForError(const std::string& text, std::chrono::milliseconds limit) {
+    return WaitFor(result_.err, text, limit);
 }
 
 ProcessResult ChildProcess::Finish(std::chrono::milliseconds limit) {
@@ -148,6 +157,9 @@ ProcessResult ChildProcess::Finish(std::chrono::milliseconds limit) {
         if (done == pid_) {
             pid_ = -1;
             result_.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            if (WIFSIGNALED(status)) {
+                result_.err += "[ended by signal " + std::to_string(WTERMSIG(status)) + "]";
+            }
             break;
         }
         if (std::chrono::steady_clock::now() >= deadline) {

@@ -31,17 +31,22 @@ public:
                const std::string& workingDirectory = {});
 
     bool Signal(int signal) const;
-    // Collects output until the program has written `text` to its standard output.
+    // Collects output until the program has written `text` to its standard output (or
+    // error); false when it has not within the limit.
     bool WaitForOutput(const std::string& text, std::chrono::milliseconds limit);
+    bool WaitForError(const std::string& text, std::chrono::milliseconds limit);
     // Collects the output until the program ends; the exit code is -1 when it is still
     // running after the limit or was ended by a signal.
     ProcessResult Finish(std::chrono::milliseconds limit);
 
     const std::string& OutputSoFar() const { return result_.out; }
+    const std::string& ErrorSoFar() const { return result_.err; }
 
 private:
     // Reads what is available within the wait; false when both pipes are closed.
     bool Collect(int waitMs);
+    bool WaitFor(const std::string& stream, const std::string& text,
+                 std::chrono::milliseconds limit);
 
     pid_t pid_ = -1;
     int out_ = -1;

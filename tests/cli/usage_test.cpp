@@ -11,7 +11,7 @@ TEST(CliUsage, HelpOfEveryCommandExitsZero) {
     for (const char* command :
          {"eval", "defs", "checksum", "ports", "romid", "params", "read", "write", "dump"}) {
         const ProcessResult result = RunCliProgram({command, "--help"});
-        EXPECT_EQ(result.exitCode, 0) << command;
+        EXPECT_EQ(result.exitCode, 0) << command << result.err;
         EXPECT_NE(result.out.find(command), std::string::npos) << result.out;
         EXPECT_TRUE(result.err.empty()) << command << ": " << result.err;
     }
@@ -49,7 +49,7 @@ TEST(CliUsage, UsageErrorsExitTwoWithAMessage) {
         for (const auto& argument : arguments) {
             shown += argument + " ";
         }
-        EXPECT_EQ(result.exitCode, 2) << shown;
+        EXPECT_EQ(result.exitCode, 2) << shown << result.err;
         EXPECT_FALSE(result.err.empty()) << shown;
         EXPECT_TRUE(result.out.empty()) << shown << ": " << result.out;
     }

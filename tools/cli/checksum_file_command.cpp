@@ -1,23 +1,11 @@
 #include "checksum_file_command.h"
 
 #include "cli_options.h"
+#include "full_path.h"
 #include "romtools/checksum_report.h"
 #include "romtools/rom_checksum.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace korvane::cli {
-
-namespace {
-
-std::string FullPath(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
-}
-
-} // namespace
 
 int RunChecksumFile(const std::string& path, std::ostream& out, std::ostream& err) {
     const std::string fullPath = FullPath(path);

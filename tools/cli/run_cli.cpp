@@ -2,7 +2,9 @@
 
 #include "checksum_file_command.h"
 #include "cli_options.h"
+#include "dump_command.h"
 #include "eval_command.h"
+#include "unit_commands.h"
 
 namespace korvane::cli {
 
@@ -18,16 +20,21 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     case CliCommand::Checksum:
         return RunChecksumFile(options.checksumFile, out, err);
     case CliCommand::Defs:
+        return RunDefs(options, out, err);
     case CliCommand::Ports:
+        return RunPorts(out, err);
     case CliCommand::RomId:
+        return RunRomId(options, out, err);
     case CliCommand::Params:
+        return RunParams(options, out, err);
     case CliCommand::Read:
+        return RunRead(options, out, err);
     case CliCommand::Write:
+        return RunWrite(options, out, err);
     case CliCommand::Dump:
-        break;
+        return RunDump(options, out, err);
     }
-    err << "korvane-cli: this command is not available in this build\n";
-    return kExitFailure;
+    return kExitUsage;
 }
 
 } // namespace korvane::cli
