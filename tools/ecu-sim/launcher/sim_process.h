@@ -6,9 +6,10 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace korvane::ecusim::testing {
+namespace korvane::ecusim {
 
-// The simulator binary started as a child process; killed when the object goes.
+// The built simulator started as a child process, for tests and benchmarks; killed when
+// the object goes.
 class SimProcess {
 public:
     SimProcess() = default;
@@ -33,4 +34,4 @@ private:
     std::string ptyPath_;
 };
 
-} // namespace korvane::ecusim::testing
+} // namespace korvane::ecusim

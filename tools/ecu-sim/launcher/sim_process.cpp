@@ -10,7 +10,7 @@
 
 extern char** environ;
 
-namespace korvane::ecusim::testing {
+namespace korvane::ecusim {
 
 namespace {
 
@@ -125,4 +125,4 @@ int SimProcess::WaitForExit(std::chrono::milliseconds limit) {
     }
 }
 
-} // namespace korvane::ecusim::testing
+} // namespace korvane::ecusim
