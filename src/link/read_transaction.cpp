@@ -17,6 +17,22 @@ bool IsReplyTo(const UnitReply& reply, int received, const CommandFrame& frame) 
     return received == kReplyLength && reply[0] == frame[1] && reply[1] == frame[2];
 }
 
+// The unit repeats [echo 1, echo 2, data] without end and nothing marks where a reply
+// starts. When bytes are lost on the line, the echo of one reply followed by the first
+// bytes of the next still matches, and then carries an echo byte where the data belongs.
+// Such a reply is taken only when the next one repeats it exactly; a lost byte leaves
+// the stream out of step, so the next three bytes cannot. A unit that answers each frame
+// only once sends nothing more, and then there is nothing to doubt.
+bool MayBeOutOfStep(const UnitReply& reply) {
+    return reply[2] == reply[0] || reply[2] == reply[1];
+}
+
+bool ConfirmedByNextReply(const UnitLink& link, const UnitReply& reply) {
+    UnitReply next{};
+    const int received = link.channel.Read(next.data(), kReplyLength);
+    return received == 0 || (received == kReplyLength && next == reply);
+}
+
 // Reads one address. The failure counter is shared by the whole transaction and only
 // reset by a success. On giving up the stop sequence has already run.
 bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
@@ -28,7 +44,8 @@ bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
         UnitReply reply{};
         const int received = link.channel.Read(reply.data(), kReplyLength);
         // Replies still coming for an earlier address are skipped by this check.
-        if (IsReplyTo(reply, received, frame)) {
+        if (IsReplyTo(reply, received, frame) &&
+            (!MayBeOutOfStep(reply) || ConfirmedByNextReply(link, reply))) {
             value = reply[2];
             failures = 0;
             return true;

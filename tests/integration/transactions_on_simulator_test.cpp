@@ -15,6 +15,7 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <thread>
 
 namespace korvane::integration {
@@ -105,6 +106,68 @@ TEST(ReadOnSimulator, StrayBytesCostAResendButNoWrongByte) {
     const std::vector<std::string> frames = car.FramesReceived();
     EXPECT_GT(frames.size(), 7U);
     EXPECT_EQ(frames.back(), kStop);
+}
+
+// What a read transaction must have sent when the unit's frames are sent `sends[k]` times
+// for the k-th address: a frame is sent again only after a stop, and one stop ends it all.
+std::vector<std::string> ReadPattern(const std::vector<std::pair<std::string, int>>& sends) {
+    std::vector<std::string> frames;
+    for (const auto& [frame, times] : sends) {
+        for (int i = 0; i < times; ++i) {
+            if (i > 0) {
+                frames.push_back(kStop);
+            }
+            frames.push_back(frame);
+        }
+    }
+    frames.push_back(kStop);
+    return frames;
+}
+
+// Dropped reply bytes leave the reply stream out of step: the transaction reads again,
+// resends after a stop, gives up after the fourth frame, and never takes a wrong byte.
+TEST(ReadOnSimulator, DroppedBytesAreRereadOrResentButNeverMisread) {
+    for (const char* drop : {"0.1", "0.5"}) {
+        SCOPED_TRACE(drop);
+        CarOnPort car;
+        ASSERT_TRUE(car.Start({"--fast", "--frozen", "--seed", "1", "--drop", drop}));
+        constexpr int kCount = 16;
+        std::array<std::uint8_t, kCount> bytes{};
+        bytes.fill(0xEE);
+        const int count = ReadMemoryRange(car.Link(), 0x0410, kCount, bytes);
+
+        const std::vector<std::string> frames = car.FramesReceived();
+        std::vector<std::pair<std::string, int>> sends;
+        for (const std::string& frame : frames) {
+            if (frame == kStop) {
+                continue;
+            }
+            if (sends.empty() || sends.back().first != frame) {
+                sends.push_back({frame, 0});
+            }
+            ++sends.back().second;
+        }
+        EXPECT_EQ(frames, ReadPattern(sends));
+        ASSERT_FALSE(sends.empty());
+        for (std::size_t k = 0; k < sends.size(); ++k) {
+            char expected[9];
+            std::snprintf(expected, sizeof expected, "78%04X00", static_cast<unsigned>(0x0410 + k));
+            EXPECT_EQ(sends[k].first, expected);
+            EXPECT_LE(sends[k].second, 4);
+        }
+        const int read = count < 0 ? static_cast<int>(sends.size()) - 1 : count;
+        if (count < 0) {
+            EXPECT_EQ(sends.back().second, 4);
+        } else {
+            EXPECT_EQ(count, kCount);
+            EXPECT_EQ(static_cast<int>(sends.size()), kCount);
+        }
+        for (int i = 0; i < kCount; ++i) {
+            EXPECT_EQ(bytes[i],
+                      i < read ? Ram(UnitId::Ecu, static_cast<std::uint16_t>(0x0410 + i)) : 0xEE)
+                << i;
+        }
+    }
 }
 
 TEST(RomIdOnSimulator, TheUnitLastReadAnswers) {

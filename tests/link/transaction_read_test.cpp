@@ -43,6 +43,31 @@ TEST(ReadAddressSequence, EcuAcceptsOnlyTheEchoOfItsAddress) {
         Events({{Wrote({0x78, 0x12, 0x34, 0x00}), ReadOf(3), ReadOf(3), ReadOf(3)}, StopEvents()}));
 }
 
+TEST(ReadAddressSequence, DataEqualToAnEchoByteNeedsTheNextReplyToAgree) {
+    struct Case {
+        std::vector<fakes::ScriptedRead> replies;
+        std::uint8_t value;
+        int reads;
+    };
+    const std::vector<Case> cases = {
+        // A lost data byte: the next reply's first byte stood in for it, and the stream
+        // is out of step; the reply after that is whole again.
+        {{Reply(0x12, 0x34, 0x12), Reply(0x34, 0x56, 0x12), Reply(0x12, 0x34, 0x56)}, 0x56, 3},
+        {{Reply(0x12, 0x34, 0x34), Reply(0x12, 0x34, 0x34)}, 0x34, 2},
+        // A unit that answers a frame only once.
+        {{Reply(0x12, 0x34, 0x12), TimedOut()}, 0x12, 2},
+    };
+    for (const Case& c : cases) {
+        FakeDevice device;
+        device.Script(c.replies);
+        std::array<std::uint8_t, 1> out{};
+        EXPECT_EQ(ReadAddressSequence(device.Link(), AddressMap{{0x1234, ""}}, out), 1);
+        EXPECT_EQ(out[0], c.value);
+        EXPECT_EQ(device.CountOf(LinkEvent::Kind::Read), c.reads);
+        EXPECT_EQ(device.CountWrites({0x78, 0x12, 0x34, 0x00}), 1);
+    }
+}
+
 TEST(ReadAddressSequence, AirconSendsThreeBytesAndAcceptsZeroHighEcho) {
     FakeDevice device;
     device.Script({Reply(0x12, 0x34, 0x01), Reply(0x00, 0x34, 0x07)});
