@@ -1,10 +1,10 @@
-// What korvane-cli prints and logs is what the window's logic shows and logs for the same
-// unit: the main window's logic runs here against the simulated car, the program after it.
+// What korvane-cli prints and logs is what the window shows and logs for the same unit:
+// the main window's logic runs here against the simulated car, the program after it.
 
 #include "app/app_context.h"
 #include "app/fake_window.h"
 #include "app/main_window_logic.h"
-#include "car_fixture.h"
+#include "car_test.h"
 #include "definitions/definition_store.h"
 #include "link/serial_port.h"
 #include "link/thread_sleeper.h"
@@ -12,7 +12,6 @@
 #include "reading/memory_tools_state.h"
 #include "resources/control_ids.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -20,12 +19,14 @@ namespace korvane::cli::testing {
 namespace {
 
 namespace m = ids::main;
+using korvane::testing::FakeWindow;
+using korvane::testing::ReadWholeFile;
 
-// The log without its time stamps ("hh:mm:ss.mmm" and the separator).
+// The log without the time stamps ("hh:mm:ss.mmm" and the separator) heading its lines.
 std::string WithoutStamps(const std::string& log) {
     std::string stripped;
     for (const std::string& line : Lines(log)) {
-        stripped += (line.size() >= 13 ? line.substr(13) : line) + "\n";
+        stripped += line.substr(std::min<std::size_t>(13, line.size())) + "\n";
     }
     return stripped;
 }
@@ -39,22 +40,20 @@ void Append(std::string& text, const std::vector<std::string>& lines) {
 class WindowMatch : public CarTest {
 protected:
     void SetUp() override {
-        // This process opens ports too: COM1 is the car, every other name a missing device.
-        setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
-        StartCar({"--com", "1"});
-        const auto links = folder.Path() / "korvane" / "ports";
+        // The window scans the port table: COM1 is the car, every other name missing.
+        StartCar(car, {"--com", "1"});
         for (int number = 2; number <= 16; ++number) {
             std::filesystem::create_symlink(folder.Path() / "missing",
-                                            links / ("COM" + std::to_string(number)));
+                                            folder.Path() / "korvane" / "ports" /
+                                                ("COM" + std::to_string(number)));
         }
     }
-    void TearDown() override { unsetenv("XDG_CONFIG_HOME"); }
 
-    // Runs the main window's logic: created in the examples' folder, the log opened, then
-    // `run` presses its buttons and collects what the window shows.
-    std::string RunWindow(const std::string& logFile,
-                          const std::function<void(korvane::testing::FakeWindow&, MainWindowLogic&,
-                                                   std::string&)>& run) {
+    // Creates the main window's logic in the examples' folder with the log open, lets
+    // `run` press its buttons and collect what it shows, then closes the log.
+    std::string
+    RunWindow(const std::string& logFile,
+              const std::function<void(FakeWindow&, MainWindowLogic&, std::string&)>& run) {
         SerialPort port;
         DefinitionStore store;
         LogFile log;
@@ -68,7 +67,7 @@ protected:
         context.sleeper = &sleeper;
         context.memoryTools = &tools;
         context.programDirectory = KORVANE_EXAMPLES_DIR;
-        korvane::testing::FakeWindow window({m::kPortCombo});
+        FakeWindow window({m::kPortCombo});
         MainWindowLogic logic(window, context);
         logic.OnCreate();
         EXPECT_EQ(port.PortName(), "COM1");
@@ -80,10 +79,10 @@ protected:
         return shown;
     }
 
-    ProcessResult CliOnCom1(const std::vector<std::string>& arguments) const {
-        std::vector<std::string> all{"--dir", KORVANE_EXAMPLES_DIR};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return RunCliProgram(all, Environment());
+    // korvane-cli on the port SelectMonitor.ini prefers, COM1.
+    static CliResult CliOnCom1(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--dir", KORVANE_EXAMPLES_DIR});
+        return RunCli(arguments);
     }
 };
 
@@ -104,12 +103,13 @@ TEST_F(WindowMatch, ReadParametersAfterGetRomId) {
     });
 
     const std::string cliLog = folder.File("cli.csv");
-    const ProcessResult result = CliOnCom1({"params", "--passes", "2", "--log", cliLog});
+    const CliResult result = CliOnCom1({"params", "--passes", "2", "--log", cliLog});
     ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Lines(result.out).size(), 2u * (1 + 16 + 2)) << result.out;
     EXPECT_EQ(result.out, shown);
-    const std::string expectedLog = korvane::testing::ReadWholeFile(windowLog);
+    const std::string expectedLog = ReadWholeFile(windowLog);
     ASSERT_FALSE(expectedLog.empty());
-    EXPECT_EQ(WithoutStamps(korvane::testing::ReadWholeFile(cliLog)), WithoutStamps(expectedLog));
+    EXPECT_EQ(WithoutStamps(ReadWholeFile(cliLog)), WithoutStamps(expectedLog));
 }
 
 TEST_F(WindowMatch, ReadMemoryInBothModes) {
@@ -124,7 +124,6 @@ TEST_F(WindowMatch, ReadMemoryInBothModes) {
             Append(text, window.List(m::kMemList));
         }
         logic.OnCommand(m::kMemStop, 0);
-
         // Blocks: a sweep over three blocks is three ticks.
         logic.OnCommand(m::kModeBlocks, 0);
         logic.OnCommand(m::kMemRead, 0);
@@ -136,7 +135,7 @@ TEST_F(WindowMatch, ReadMemoryInBothModes) {
     });
 
     const std::string cliLog = folder.File("cli.log");
-    ProcessResult result =
+    CliResult result =
         CliOnCom1({"read", "--address", "1234", "--count", "3", "--passes", "2", "--log", cliLog});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     std::string printed = result.out;
@@ -145,14 +144,14 @@ TEST_F(WindowMatch, ReadMemoryInBothModes) {
     printed += result.out;
     EXPECT_EQ(printed, shown);
 
-    // Two sessions in the program, one in the window: the second opening line aside, the
-    // logs hold the same lines.
-    std::string cliLines = WithoutStamps(korvane::testing::ReadWholeFile(cliLog));
+    // Two log sessions in the program, one in the window: but for the second opening
+    // line, the same lines.
+    std::string cliLines = WithoutStamps(ReadWholeFile(cliLog));
     const std::string opening = "Starting log session.\n";
     const std::size_t second = cliLines.find(opening, opening.size());
     ASSERT_NE(second, std::string::npos) << cliLines;
     cliLines.erase(second, opening.size());
-    EXPECT_EQ(cliLines, WithoutStamps(korvane::testing::ReadWholeFile(windowLog)));
+    EXPECT_EQ(cliLines, WithoutStamps(ReadWholeFile(windowLog)));
 }
 
 } // namespace

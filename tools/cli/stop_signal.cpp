@@ -58,8 +58,8 @@ StopSignal::StopSignal() {
 }
 
 StopSignal::~StopSignal() {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    (void)std::signal(SIGINT, SIG_DFL);
+    (void)std::signal(SIGTERM, SIG_DFL);
     close(wakeRead);
     close(wakeWrite);
     wakeRead = -1;
