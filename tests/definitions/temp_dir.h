@@ -10,17 +10,14 @@
 
 namespace korvane::testing {
 
-// A fresh directory under the system's temporary directory, removed with everything in
-// it when the object goes.
+// A fresh directory (random name: test programs run side by side), removed when the object goes.
 class TempDir {
 public:
     TempDir() {
-        // Test programs run side by side, so the name carries a random part.
         static std::atomic<int> counter{0};
-        std::random_device random;
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("korvane-definitions-" + std::to_string(random()) + "-" + std::to_string(counter++));
+        path_ = std::filesystem::temp_directory_path() /
+                ("korvane-definitions-" + std::to_string(std::random_device{}()) + "-" +
+                 std::to_string(counter++));
         std::filesystem::create_directories(path_);
     }
     TempDir(const TempDir&) = delete;
@@ -34,12 +31,9 @@ public:
 
     // Writes the bytes exactly as given and returns the file's path.
     std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return file.string();
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        return PathOf(name);
     }
-
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
 
 private:
