@@ -43,7 +43,6 @@ public:
     bool Evaluate(std::span<const FormulaVariable* const> variables, FormulaValue& result);
 
     std::int32_t Status() const { return status; }
-    const TokenList& Root() const { return root; }
     char Separator() const { return separator; }
 
 private:

@@ -8,39 +8,24 @@
 namespace korvane {
 namespace {
 
-struct Outcome {
-    bool evaluated = false;
-    std::int32_t status = kFormulaOk;
-    std::string valueText;
-};
-
-Outcome ParseAndEvaluate(const std::string& formula,
-                         const std::vector<const FormulaVariable*>& variables) {
-    FormulaEvaluator evaluator;
-    evaluator.Parse(formula);
-    FormulaValue result;
-    Outcome outcome;
-    outcome.evaluated = evaluator.Evaluate(variables, result);
-    outcome.status = evaluator.Status();
-    outcome.valueText = result.ValueText();
-    return outcome;
-}
-
 struct EvaluateCase {
-    const char* formula;
+    std::string formula;
     bool evaluated;
     std::int32_t status;
-    const char* valueText;
+    std::string valueText;
 };
 
 class FormulaEvaluate : public testing::Test {
 protected:
-    void ExpectAll(std::initializer_list<EvaluateCase> cases) {
+    void ExpectAll(const std::vector<EvaluateCase>& cases) {
         for (const auto& c : cases) {
-            const Outcome outcome = ParseAndEvaluate(c.formula, variables);
-            EXPECT_EQ(outcome.evaluated, c.evaluated) << c.formula;
-            EXPECT_EQ(outcome.status, c.status) << c.formula;
-            EXPECT_EQ(outcome.valueText, c.valueText) << c.formula;
+            SCOPED_TRACE(c.formula);
+            FormulaEvaluator evaluator;
+            evaluator.Parse(c.formula);
+            FormulaValue result;
+            EXPECT_EQ(evaluator.Evaluate(variables, result), c.evaluated);
+            EXPECT_EQ(evaluator.Status(), c.status);
+            EXPECT_EQ(result.ValueText(), c.valueText);
         }
     }
 
@@ -48,22 +33,57 @@ protected:
     std::vector<const FormulaVariable*> variables{&x};
 };
 
-TEST_F(FormulaEvaluate, AnOperandKeepsItsTextAndComputedValuesUsePercentF) {
+TEST_F(FormulaEvaluate, OperandsKeepTheirTextAndComputedValuesUsePercentF) {
     ExpectAll({
         {"x", true, kFormulaOk, "7"},
-        {"(x)", true, kFormulaOk, "7"},
+        {"((x))", true, kFormulaOk, "7"},
         {"0.75", true, kFormulaOk, "0.75"},
-        {"x*1", true, kFormulaOk, "7.000000"},
         {"x/2", true, kFormulaOk, "3.500000"},
         {"0-5", true, kFormulaOk, "-5.000000"},
         {"8-2-1", true, kFormulaOk, "5.000000"},
+        {"8-2*3-1", true, kFormulaOk, "1.000000"},
+        {"8/2/2*3", true, kFormulaOk, "6.000000"},
         {"2+3*4", true, kFormulaOk, "14.000000"},
         {"(2+3)*4", true, kFormulaOk, "20.000000"},
-        {"10-2*3-1", true, kFormulaOk, "3.000000"},
         {"1/3", true, kFormulaOk, "0.333333"},
         // The carried text loses what "%f" does not show.
         {"(1/3000000)*3000000", true, kFormulaOk, "0.000000"},
-        {"", true, kFormulaOk, ""},
+        // Exponent forms are cut at their sign: 1e - 3.
+        {"1e-3", true, kFormulaOk, "-2.000000"},
+        {"1e3*2", true, kFormulaOk, "2000.000000"},
+        // Blanks, control characters and leading "=" are dropped.
+        {"= x\t*\r\n2", true, kFormulaOk, "14.000000"},
+        {"x y", true, kFormulaOk, "xy"},
+        {" = = ", true, kFormulaOk, ""},
+        {"a=b", true, kFormulaOk, "a=b"},
+        {std::string("x*2\0+5", 6), true, kFormulaOk, "14.000000"},
+        // Quotes keep operators and separators inside one operand; \" does not close.
+        {"\"a+b\"", true, kFormulaOk, "\"a+b\""},
+        {"\"a\\\"+b\"", true, kFormulaOk, "\"a\\\"+b\""},
+        {"x\"+1", true, kFormulaOk, "x\"+1"},
+        {"\"a;b\"*2", true, kFormulaOk, "0.000000"},
+    });
+}
+
+TEST_F(FormulaEvaluate, FunctionsIgnoreCaseNeedTheirParenthesisAndCheckArguments) {
+    ExpectAll({
+        {"SUM(1;2;3)", true, kFormulaOk, "6.000000"},
+        {"SUM()", true, kFormulaOk, "0.000000"},
+        {"SUM(x;;2*3)+4", true, kFormulaOk, "17.000000"},
+        {"sum(x;x*2)", true, kFormulaOk, "21.000000"},
+        {"Sin(0)", true, kFormulaOk, "0.000000"},
+        {"cOs(0)", true, kFormulaOk, "1.000000"},
+        {"2*SIN(0)+1", true, kFormulaOk, "1.000000"},
+        {"cos(SUM(1;2)-3)*x", true, kFormulaOk, "7.000000"},
+        {"SINX", true, kFormulaOk, "SINX"},
+        {"SIN x", true, kFormulaOk, "SINx"},
+        {"COST*2", true, kFormulaOk, "0.000000"},
+        // A name followed by "(" is found inside a longer name.
+        {"xCOS(0)", true, kFormulaOk, "1.000000"},
+        {"SIN(1;2)", false, kFormulaRangeError, ""},
+        {"COS(;)", false, kFormulaRangeError, ""},
+        // The item before the function name is an operand, not its "(".
+        {"SIN(y)x", false, kFormulaNoText, ""},
     });
 }
 
@@ -77,42 +97,56 @@ TEST_F(FormulaEvaluate, TinyDivisorsAreReplacedAndReportedButStillSucceed) {
     });
 }
 
-TEST_F(FormulaEvaluate, FunctionsCheckTheirArgumentCounts) {
+TEST_F(FormulaEvaluate, MissingOperandsFailAndOverflowsAreCarriedAsInfinity) {
     ExpectAll({
-        {"SUM(1;2;3)", true, kFormulaOk, "6.000000"},
-        {"SUM()", true, kFormulaOk, "0.000000"},
-        {"sum(x;x*2)", true, kFormulaOk, "21.000000"},
-        {"SIN(0)", true, kFormulaOk, "0.000000"},
-        {"COS(0)", true, kFormulaOk, "1.000000"},
-        {"2*SIN(0)+1", true, kFormulaOk, "1.000000"},
-        {"cos(SUM(1;2)-3)*x", true, kFormulaOk, "7.000000"},
-        {"SIN(1;2)", false, kFormulaRangeError, ""},
-        {"COS(;)", false, kFormulaRangeError, ""},
-        // The item before the function name is an operand, not its "(".
-        {"SIN(y)x", false, kFormulaNoText, ""},
-    });
-}
-
-TEST_F(FormulaEvaluate, MissingOperandsFailWithStatusThree) {
-    ExpectAll({
+        // No sign operator: the minus waits for a left operand it never gets.
         {"-5", false, kFormulaMissingOperand, ""},
         {"x*", false, kFormulaMissingOperand, ""},
-        {"*", false, kFormulaMissingOperand, ""},
         {"SUM(1;-2)", false, kFormulaMissingOperand, ""},
+        {"1e999*1", true, kFormulaOk, "inf"},
+        {"0-1e999", true, kFormulaOk, "-inf"},
+        // "inf" has no leading number, so it reads as 0 once carried.
+        {"(1e999*1)*2", true, kFormulaOk, "0.000000"},
+        {"1e308*10", true, kFormulaOk, "inf"},
     });
 }
 
 TEST_F(FormulaEvaluate, OnlyTheLastItemOfTheRootAndWhatItConsumesCounts) {
     ExpectAll({
         {"2(3)", true, kFormulaOk, "3"},
+        // Operators of enclosing lists stay waiting while "(" stays open.
         {"2*(3+4", true, kFormulaOk, "7.000000"},
-        // The parse stops with status 5, but what it built is evaluated.
+        // A stray closer stops the parse, but what it built is evaluated.
         {"x+x)", true, kFormulaOk, "14.000000"},
         {"x;1", true, kFormulaOk, "7"},
-        // Blanks go, so "1 2" is the operand 12.
+        {"(x));1", true, kFormulaOk, "7"},
+        {")", true, kFormulaOk, ""},
         {"1 2 (3)+", true, kFormulaOk, "15.000000"},
-        // The "+" takes 3 and the group; the 1 before them is never looked at.
         {"1(2)3+", true, kFormulaOk, "5.000000"},
+    });
+}
+
+TEST_F(FormulaEvaluate, LongRunsAndDeepNestingEndWithAStatus) {
+    const auto repeat = [](const std::string& piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    ExpectAll({
+        {std::string(999, '('), true, kFormulaOk, ""},
+        {std::string(999, ';'), true, kFormulaOk, ""},
+        {std::string(999, ')'), true, kFormulaOk, ""},
+        {std::string(999, '"'), true, kFormulaOk, std::string(999, '"')},
+        {std::string(999, '+'), false, kFormulaMissingOperand, ""},
+        {std::string(999, '/'), false, kFormulaMissingOperand, ""},
+        {repeat("(", 499) + "x" + repeat(")", 499), true, kFormulaOk, "7"},
+        {"1" + repeat("+1", 499), true, kFormulaOk, "500.000000"},
+        {repeat("SIN(", 200) + "0" + repeat(")", 200), true, kFormulaOk, "0.000000"},
+        {repeat("SUM(1;", 150) + "1" + repeat(")", 150), true, kFormulaOk, "151.000000"},
+        // Left open, every level but the innermost keeps its operators waiting.
+        {repeat("2*(", 300) + "x", true, kFormulaOk, "7"},
     });
 }
 
@@ -123,12 +157,8 @@ TEST_F(FormulaEvaluate, VariablesBindByExactNameAndTheLaterOneWins) {
     variables = {&x, &hi, &lo};
     ExpectAll({
         {"(RpmHigh*256+RpmLow)/4", true, kFormulaOk, "200.000000"},
-        {"SUM(x;RpmLow)", true, kFormulaOk, "39.000000"},
         {"X*2", true, kFormulaOk, "0.000000"},
-        {"y*2", true, kFormulaOk, "0.000000"},
         {"RpmHig*1", true, kFormulaOk, "0.000000"},
-        // Blanks go: the name is "xy", unknown, so the operand keeps its own text.
-        {"x y", true, kFormulaOk, "xy"},
     });
     variables = {&x, &shadow};
     ExpectAll({{"x*1", true, kFormulaOk, "100.000000"}});
@@ -136,46 +166,47 @@ TEST_F(FormulaEvaluate, VariablesBindByExactNameAndTheLaterOneWins) {
     ExpectAll({{"x*1", true, kFormulaOk, "7.000000"}});
 }
 
-TEST_F(FormulaEvaluate, EvaluationConsumesTheParsedForm) {
+TEST_F(FormulaEvaluate, ParseReportsStrayClosersAndNullText) {
+    const std::vector<std::pair<const char*, std::int32_t>> rows = {{"SUM(a;b)*c", kFormulaOk},
+                                                                    {"a+b)", kFormulaUnbalanced},
+                                                                    {";", kFormulaUnbalanced},
+                                                                    {"(a));b", kFormulaUnbalanced},
+                                                                    {nullptr, kFormulaNoText}};
+    FormulaEvaluator evaluator;
+    for (const auto& [formula, status] : rows) {
+        EXPECT_EQ(evaluator.Parse(formula), status == kFormulaOk) << (formula ? formula : "null");
+        EXPECT_EQ(evaluator.Status(), status) << (formula ? formula : "null");
+    }
+    // A null text leaves nothing of the previous form: the result stays as it was.
+    FormulaValue result("old", "42");
+    EXPECT_TRUE(evaluator.Evaluate(variables, result));
+    EXPECT_EQ(result.ValueText(), "42");
+}
+
+TEST_F(FormulaEvaluate, EvaluationConsumesTheParsedFormAndFailureKeepsTheResult) {
     FormulaEvaluator evaluator;
     ASSERT_TRUE(evaluator.Parse("x*2"));
-    FormulaValue first;
-    EXPECT_TRUE(evaluator.Evaluate(variables, first));
-    EXPECT_EQ(first.ValueText(), "14.000000");
+    FormulaValue result;
+    EXPECT_TRUE(evaluator.Evaluate(variables, result));
+    EXPECT_EQ(result.ValueText(), "14.000000");
     FormulaValue second;
     EXPECT_TRUE(evaluator.Evaluate(variables, second));
     EXPECT_EQ(second.ValueText(), "");
-
-    // A new raw byte shows after the next Parse.
     x.SetValueText("10");
     ASSERT_TRUE(evaluator.Parse("x*2"));
-    EXPECT_TRUE(evaluator.Evaluate(variables, second));
-    EXPECT_EQ(second.ValueText(), "20.000000");
-}
-
-TEST_F(FormulaEvaluate, FailureLeavesTheResultAndAParseErrorIsClearedByEvaluate) {
-    FormulaEvaluator evaluator;
-    evaluator.Parse("-5");
-    FormulaValue result("old", "42");
-    EXPECT_FALSE(evaluator.Evaluate(variables, result));
-    EXPECT_EQ(result.Name(), "old");
-    EXPECT_EQ(result.ValueText(), "42");
-
-    EXPECT_FALSE(evaluator.Parse("x)"));
-    EXPECT_EQ(evaluator.Status(), kFormulaUnbalanced);
     EXPECT_TRUE(evaluator.Evaluate(variables, result));
-    EXPECT_EQ(evaluator.Status(), kFormulaOk);
-    EXPECT_EQ(result.ValueText(), "7");
-}
+    EXPECT_EQ(result.ValueText(), "20.000000");
 
-TEST_F(FormulaEvaluate, OverflowsAreCarriedAsInfinityText) {
-    ExpectAll({
-        {"1e999*1", true, kFormulaOk, "inf"},
-        {"0-1e999", true, kFormulaOk, "-inf"},
-        // "inf" has no leading number, so it reads as 0 once carried.
-        {"(1e999*1)*2", true, kFormulaOk, "0.000000"},
-        {"1e308*10", true, kFormulaOk, "inf"},
-    });
+    evaluator.Parse("-5");
+    FormulaValue kept("old", "42");
+    EXPECT_FALSE(evaluator.Evaluate(variables, kept));
+    EXPECT_EQ(kept.Name(), "old");
+    EXPECT_EQ(kept.ValueText(), "42");
+    // A parse error is cleared by a successful evaluation.
+    EXPECT_FALSE(evaluator.Parse("x)"));
+    EXPECT_TRUE(evaluator.Evaluate(variables, kept));
+    EXPECT_EQ(evaluator.Status(), kFormulaOk);
+    EXPECT_EQ(kept.ValueText(), "10");
 }
 
 } // namespace
