@@ -1,10 +1,8 @@
 #pragma once
 
-// A scripted stand-in for a control unit on the line. It records every write, read request,
-// purge and pause in one trace, and answers reads from a script (whole replies, short
-// reads, time-outs, failures). When the script runs out it asks an optional responder,
-// else the read times out. Shared by every test that drives the transactions; other test
-// folders include it as "link/fake_device.h". Its own namespace keeps clear of gmock's.
+// A scripted control unit on the line: records writes, reads, purges and pauses in one trace
+// and answers reads from a script, then from an optional responder, else times out. Other
+// test folders include it as "link/fake_device.h".
 
 #include "link/byte_channel.h"
 #include "link/unit_link.h"
@@ -49,7 +47,7 @@ inline const Bytes kRomIdRequestBytes = {0x00, 0x46, 0x48, 0x49};
 
 // The stop sequence as it appears in a trace.
 inline std::vector<LinkEvent> StopEvents() {
-    return {Wrote(kStopBytes), Slept(kStopPauseMs), Purged()};
+    return {Wrote(kStopBytes), Slept(50), Purged()};
 }
 
 // Joins pieces of an expected trace.
@@ -62,23 +60,10 @@ inline std::vector<LinkEvent> Events(std::initializer_list<std::vector<LinkEvent
 }
 
 inline void PrintTo(const LinkEvent& event, std::ostream* os) {
-    switch (event.kind) {
-    case LinkEvent::Kind::Write:
-        *os << "write";
-        for (const auto byte : event.bytes) {
-            const char* digits = "0123456789ABCDEF";
-            *os << ' ' << digits[byte >> 4] << digits[byte & 0xF];
-        }
-        break;
-    case LinkEvent::Kind::Read:
-        *os << "read " << event.value;
-        break;
-    case LinkEvent::Kind::Purge:
-        *os << "purge";
-        break;
-    case LinkEvent::Kind::Sleep:
-        *os << "sleep " << event.value;
-        break;
+    static const char* const kinds[] = {"write", "read", "purge", "sleep"};
+    *os << kinds[static_cast<int>(event.kind)] << ' ' << event.value;
+    for (const auto byte : event.bytes) {
+        *os << ' ' << "0123456789ABCDEF"[byte >> 4] << "0123456789ABCDEF"[byte & 0xF];
     }
 }
 
