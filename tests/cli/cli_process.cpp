@@ -65,12 +65,8 @@ CliProcess::~CliProcess() {
     }
 }
 
-bool CliProcess::WaitForOutput(const std::string& text) const {
-    return pid_ > 0 && WaitForText(outFile_, text);
-}
-
-bool CliProcess::WaitForError(const std::string& text) const {
-    return pid_ > 0 && WaitForText(errFile_, text);
+bool CliProcess::WaitFor(const std::string& text, bool onError) const {
+    return pid_ > 0 && WaitForText(onError ? errFile_ : outFile_, text);
 }
 
 bool CliProcess::Signal(int signal) const {

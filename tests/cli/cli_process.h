@@ -24,9 +24,9 @@ public:
     CliProcess(const CliProcess&) = delete;
     CliProcess& operator=(const CliProcess&) = delete;
 
-    // False when the standard output does not hold `text` within a generous limit.
-    bool WaitForOutput(const std::string& text) const;
-    bool WaitForError(const std::string& text) const;
+    // False when the standard output (or error) does not hold `text` within a generous
+    // limit.
+    bool WaitFor(const std::string& text, bool onError = false) const;
     bool Signal(int signal) const;
     // Waits for the end (within a generous limit) and collects the output.
     CliResult Finish();

@@ -1,9 +1,10 @@
 #include "cli_options.h"
 
+#include "reading/text_format.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cctype>
-#include <cstdio>
 #include <map>
 
 namespace korvane::cli {
@@ -43,12 +44,6 @@ std::optional<std::uint32_t> ParseDigits(const std::string& text, std::size_t fi
     return static_cast<std::uint32_t>(value);
 }
 
-std::string HexText(std::uint32_t value) {
-    char text[16];
-    (void)std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
-    return text;
-}
-
 std::optional<UnitType> UnitFromName(const std::string& name) {
     static const std::map<std::string, UnitType> kUnits{{"ecu", UnitType::Ecu},
                                                         {"tcu", UnitType::Tcu},
@@ -75,8 +70,9 @@ CLI::Option* AddHexOption(CLI::App& app, const std::string& name, std::uint32_t&
             [&value, maximum, name](const std::string& text) {
                 const auto parsed = ParseHexText(text, maximum);
                 if (!parsed) {
-                    throw CLI::ValidationError(name, "not a hexadecimal number up to " +
-                                                         HexText(maximum) + ": " + text);
+                    throw CLI::ValidationError(
+                        name, "not a hexadecimal number up to " +
+                                  FormatText("%X", static_cast<unsigned>(maximum)) + ": " + text);
                 }
                 value = *parsed;
             },

@@ -4,11 +4,11 @@
 #include "command_output.h"
 #include "dump_progress.h"
 #include "pacer.h"
+#include "reading/text_format.h"
 #include "resources/control_ids.h"
 #include "romtools/dump_dialog_logic.h"
 #include "stop_signal.h"
 
-#include <cstdio>
 #include <unistd.h>
 
 namespace korvane::cli {
@@ -16,12 +16,6 @@ namespace korvane::cli {
 namespace {
 
 namespace d = ids::dump;
-
-std::string HexText(std::uint32_t value) {
-    char text[16];
-    (void)std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
-    return text;
-}
 
 // The first message box the dialog showed after the first `seen` ones, or none.
 const HeadlessWindow::ShownMessage* NewMessage(const HeadlessWindow& dialog, std::size_t seen) {
@@ -60,9 +54,9 @@ int RunDump(const CliOptions& options, std::ostream& out, std::ostream& err) {
         dialog.CheckRadioButton(d::kUnitEcu, d::kUnitTcu, d::kUnitTcu);
         logic.OnCommand(d::kUnitTcu, 0);
     }
-    dialog.SetText(d::kStartAddress, HexText(request.start));
-    dialog.SetText(d::kBytesToRead, HexText(request.count));
-    dialog.SetText(d::kPrefill, HexText(request.prefill));
+    dialog.SetText(d::kStartAddress, FormatText("%X", static_cast<unsigned>(request.start)));
+    dialog.SetText(d::kBytesToRead, FormatText("%X", static_cast<unsigned>(request.count)));
+    dialog.SetText(d::kPrefill, FormatText("%X", static_cast<unsigned>(request.prefill)));
     dialog.SetText(d::kOutputFile, request.file);
     dialog.AnswerYesNo(request.overwrite ? MessageBoxResult::Yes : MessageBoxResult::No);
 

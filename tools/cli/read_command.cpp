@@ -2,11 +2,10 @@
 #include "command_output.h"
 #include "pacer.h"
 #include "reading/memory_commands.h"
+#include "reading/text_format.h"
 #include "resources/control_ids.h"
 #include "stop_signal.h"
 #include "unit_commands.h"
-
-#include <cstdio>
 
 namespace korvane::cli {
 
@@ -17,12 +16,6 @@ namespace m = ids::main;
 // The window's poll timer reads one pass, or one block, per tick.
 constexpr int kPollPeriodMs = 100;
 constexpr int kBlockLength = 16;
-
-std::string Hex4(unsigned value) {
-    char text[8];
-    (void)std::snprintf(text, sizeof text, "%04X", value & 0xFFFFu);
-    return text;
-}
 
 // One Blocks-mode sweep, a block per tick, ended early by a stop. Returns the blocks read.
 int Sweep(CliSession& session, Pacer& pacer, const StopSignal& stop, bool firstPass,
@@ -54,7 +47,7 @@ int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
     }
     HeadlessWindow& window = session.MainWindow();
     AppContext& context = session.Context();
-    window.SetText(m::kMemAddressEdit, Hex4(request.address));
+    window.SetText(m::kMemAddressEdit, FormatText("%04X", static_cast<unsigned>(request.address)));
     window.SetText(m::kMemCountEdit, std::to_string(request.count));
     window.CheckRadioButton(m::kModeBytes, m::kModeBlocks,
                             request.blocks ? m::kModeBlocks : m::kModeBytes);

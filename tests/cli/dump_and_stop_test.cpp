@@ -1,4 +1,5 @@
-// `dump` against the simulated car, whose program image is known.
+// `dump` against the simulated car, whose program image is known, and the long runs
+// (`dump`, `params --follow`) stopped by a signal.
 
 #include "car_test.h"
 
@@ -63,7 +64,7 @@ TEST_F(CliDump, AnInterruptedDumpKeepsWhatWasReadAndSaysSo) {
     const std::string file = folder.File("part.bin");
     CliProcess cli(OnCar({"dump", file, "--count", "1000", "--prefill", "0", "--interval", "50"}),
                    folder.Path().string());
-    ASSERT_TRUE(cli.WaitForError("dump: 0%")) << "no progress line";
+    ASSERT_TRUE(cli.WaitFor("dump: 0%", true)) << "no progress line";
     ASSERT_TRUE(cli.Signal(SIGINT));
     const CliResult result = cli.Finish();
     EXPECT_EQ(result.exitCode, 1);
@@ -75,6 +76,39 @@ TEST_F(CliDump, AnInterruptedDumpKeepsWhatWasReadAndSaysSo) {
     EXPECT_LT(content.size(), 0x1000u);
     EXPECT_EQ(content.size() % 16, 0u);
     EXPECT_EQ(content, image.substr(0, content.size()));
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+using FollowStop = CarTest;
+
+TEST_F(FollowStop, SigtermFinishesThePassAndLeavesACompleteLog) {
+    const std::string log = folder.File("follow.csv");
+    CliProcess cli(OnCar({"params", "--romid", "A1B2C3", "--follow", "--log", log}),
+                   folder.Path().string());
+    ASSERT_TRUE(cli.WaitFor("Count: 2\n")) << "fewer than three passes";
+    ASSERT_TRUE(cli.Signal(SIGTERM));
+    const CliResult result = cli.Finish();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+
+    // Every pass printed whole, and logged as one complete row of values.
+    const std::size_t passes = Count(result.out, "Bytes read: ");
+    EXPECT_GE(passes, 3u);
+    EXPECT_EQ(Count(result.out, "IO switches: "), passes);
+    EXPECT_EQ(result.out.back(), '\n');
+    const std::string content = ReadWholeFile(log);
+    ASSERT_FALSE(content.empty());
+    EXPECT_EQ(content.back(), '\n');
+    // The opening line, the header, the row of names, then one row per pass.
+    const std::vector<std::string> lines = Lines(content);
+    ASSERT_EQ(lines.size(), 3 + passes) << content;
+    EXPECT_EQ(Count(lines.back(), ","), Count(lines[2], ",")) << content;
 }
 
 } // namespace
