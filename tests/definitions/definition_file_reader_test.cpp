@@ -1,7 +1,7 @@
 #include "definitions/definition_file_reader.h"
 
 #include "definitions/message_list.h"
-#include "temp_dir.h"
+#include "support/scratch_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ protected:
     std::vector<std::string> ReadAll(const std::string& bytes) {
         DefinitionFileReader reader;
         std::vector<std::string> lines;
-        EXPECT_TRUE(reader.Open(dir_.Write("file.ini", bytes), nullptr));
+        EXPECT_TRUE(reader.Open(Write("file.ini", bytes), nullptr));
         std::string line;
         while (reader.NextLine(line)) {
             lines.push_back(line);
@@ -30,20 +30,26 @@ protected:
         return lines;
     }
 
-    testing::TempDir dir_;
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const std::string path = folder_.File(name);
+        testing::WriteWholeFile(path, bytes);
+        return path;
+    }
+
+    testing::ScratchFolder folder_;
 };
 
 TEST_F(DefinitionFileReaderTest, OpenEchoesThePathOrFailsSilently) {
-    const std::string path = dir_.Write("paramdef.ini", "A,b,c\n");
+    const std::string path = Write("paramdef.ini", "A,b,c\n");
     VectorMessageList messages;
     DefinitionFileReader reader;
     ASSERT_TRUE(reader.Open(path, &messages));
     EXPECT_THAT(messages.lines, ElementsAre("*** Reading: " + path));
 
     messages.lines.clear();
-    std::filesystem::create_directory(dir_.PathOf("folder.ini"));
+    std::filesystem::create_directory(folder_.File("folder.ini"));
     for (const std::string& bad :
-         {dir_.PathOf("missing.ini"), std::string(), dir_.PathOf("folder.ini")}) {
+         {folder_.File("missing.ini"), std::string(), folder_.File("folder.ini")}) {
         EXPECT_FALSE(reader.Open(bad, &messages)) << bad;
     }
     EXPECT_THAT(messages.lines, IsEmpty());
@@ -92,8 +98,8 @@ TEST_F(DefinitionFileReaderTest, CarriageReturnAcrossTheReadBufferIsStillFolded)
 }
 
 TEST_F(DefinitionFileReaderTest, ReopeningStartsAnotherFileFromItsBeginning) {
-    const std::string a = dir_.Write("a.ini", "a1\na2\n");
-    const std::string b = dir_.Write("b.ini", "b1\n");
+    const std::string a = Write("a.ini", "a1\na2\n");
+    const std::string b = Write("b.ini", "b1\n");
     DefinitionFileReader reader;
     std::string line;
     ASSERT_TRUE(reader.Open(a, nullptr));

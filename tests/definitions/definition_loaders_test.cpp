@@ -1,6 +1,6 @@
 #include "definitions/definition_store.h"
 #include "definitions/message_list.h"
-#include "temp_dir.h"
+#include "support/scratch_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@ using ::testing::IsEmpty;
 class DefinitionLoaderTest : public ::testing::Test {
 protected:
     int LoadParameters(const std::string& text) {
-        return store_.LoadParameterFile(dir_.Write("paramdef.ini", text), &messages_);
+        return store_.LoadParameterFile(Write("paramdef.ini", text), &messages_);
     }
     void Load(const std::string& monitorText, const std::string& parameterText = "") {
-        store_.LoadParameterFile(dir_.Write("paramdef.ini", parameterText), nullptr);
-        store_.LoadMonitorFile(dir_.Write("SelectMonitor.ini", monitorText), &messages_);
+        store_.LoadParameterFile(Write("paramdef.ini", parameterText), nullptr);
+        store_.LoadMonitorFile(Write("SelectMonitor.ini", monitorText), &messages_);
     }
     // "format|formula", or "<none>".
     std::string Template(const std::string& name) const {
@@ -46,7 +46,13 @@ protected:
         return names;
     }
 
-    testing::TempDir dir_;
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const std::string path = folder_.File(name);
+        testing::WriteWholeFile(path, bytes);
+        return path;
+    }
+
+    testing::ScratchFolder folder_;
     DefinitionStore store_;
     VectorMessageList messages_;
 };
@@ -62,7 +68,7 @@ TEST_F(DefinitionLoaderTest, ParametersWorkedExampleGivesFiveTemplatesAndItsEcho
                              "  IdleSpeed,%d,IdleSpeed*8\n"
                              "Rough,%d\n"),
               5);
-    EXPECT_THAT(messages_.lines, ElementsAre("*** Reading: " + dir_.PathOf("paramdef.ini"),
+    EXPECT_THAT(messages_.lines, ElementsAre("*** Reading: " + folder_.File("paramdef.ini"),
                                              "BatteryVolts,%.2f,BatteryVolts*8/100\n",
                                              "CoolantTemp,%d,CoolantTemp-50\n",
                                              "EngineSpeed,%.0f rpm,EngineSpeed*25\n",
@@ -108,8 +114,8 @@ TEST_F(DefinitionLoaderTest, ParametersFieldsDuplicatesAndUnusualBytes) {
 }
 
 TEST_F(DefinitionLoaderTest, EmptyOrUnopenableFilesGiveNothing) {
-    std::filesystem::create_directory(dir_.PathOf("folder"));
-    for (const std::string& bad : {dir_.PathOf("missing.ini"), dir_.PathOf("folder")}) {
+    std::filesystem::create_directory(folder_.File("folder"));
+    for (const std::string& bad : {folder_.File("missing.ini"), folder_.File("folder")}) {
         EXPECT_EQ(store_.LoadParameterFile(bad, &messages_), 0);
         store_.LoadMonitorFile(bad, &messages_);
     }
@@ -118,7 +124,7 @@ TEST_F(DefinitionLoaderTest, EmptyOrUnopenableFilesGiveNothing) {
     EXPECT_EQ(LoadParameters(""), 0);
     EXPECT_EQ(messages_.lines.size(), 1u);
     EXPECT_THAT(store_.Definitions(), IsEmpty());
-    EXPECT_EQ(store_.LoadParameterFile(dir_.Write("p.ini", "A,%d,A\n"), nullptr), 1);
+    EXPECT_EQ(store_.LoadParameterFile(Write("p.ini", "A,%d,A\n"), nullptr), 1);
 }
 
 TEST_F(DefinitionLoaderTest, MonitorWorkedExampleBuildsTwoGroupsAndItsEchoLines) {
@@ -131,7 +137,7 @@ TEST_F(DefinitionLoaderTest, MonitorWorkedExampleBuildsTwoGroupsAndItsEchoLines)
          "EngineSpeedAddress=2238\nShortAddress=12\n",
          "BatteryVolts,%.2f,BatteryVolts*8/100\nEngineSpeed,\"%.0f rpm\",EngineSpeed*25\n"
          "InputSwitches,0x%02X,InputSwitches\n");
-    EXPECT_EQ(messages_.lines.at(0), "*** Reading: " + dir_.PathOf("SelectMonitor.ini"));
+    EXPECT_EQ(messages_.lines.at(0), "*** Reading: " + folder_.File("SelectMonitor.ini"));
     EXPECT_THAT(Echoed(), ElementsAre("A1B2C3", "Example engine unit",
                                       "0x1234 = BatteryVolts  ( %.2f, BatteryVolts*8/100\n )",
                                       "0x1238 = EngineSpeed  ( %.0f rpm, EngineSpeed*25\n )",
@@ -169,7 +175,7 @@ TEST_F(DefinitionLoaderTest, MonitorCommPortTakesTheLastLineAndFallsBackToOne) {
     };
     for (const auto& [text, port] : rows) {
         DefinitionStore store;
-        store.LoadMonitorFile(dir_.Write("port.ini", text), nullptr);
+        store.LoadMonitorFile(Write("port.ini", text), nullptr);
         EXPECT_EQ(store.CommPort(), port) << text;
     }
 }
