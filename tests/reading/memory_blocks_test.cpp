@@ -100,37 +100,17 @@ TEST_F(MemoryBlocksPass, FirstPassAtTheSameBaseKeepsWhatWasReadBefore) {
     EXPECT_EQ(List()[3], Unread(0x0210));
 }
 
-TEST_F(MemoryBlocksPass, CountZeroReadsTheBlockShowsOnlyTheHeaderAndCompletes) {
+TEST_F(MemoryBlocksPass, CountZeroShowsOnlyTheHeaderAndBlocksPastTheTopShowTheirAddresses) {
     SetInputs("0300", "0");
-
     EXPECT_TRUE(Pass(true));
     EXPECT_EQ(List(), (Lines{"Bytes read: 16  Count: 0", kHeader}));
     EXPECT_TRUE(LogLines().empty());
     EXPECT_EQ(state.Row(0)[0], memory[0x0300]);
-}
 
-TEST_F(MemoryBlocksPass, BlocksPastTheTopOfMemoryShowTheAddressesRead) {
     SetInputs("FFF8", "2");
     Pass(true);
     Pass(false);
     EXPECT_EQ(List()[3], Block(0x0000, '>'));
-}
-
-TEST_F(MemoryBlocksPass, ClearEmptiesTheBufferRestartsTheModeAndLeavesTheUnitAlone) {
-    SetInputs("0100", "2");
-    Pass(true);
-    Pass(false);
-    device.ClearTrace();
-
-    state.Clear();
-
-    EXPECT_TRUE(device.Trace().empty());
-    EXPECT_EQ(state.historyCount, 0);
-    EXPECT_EQ(state.Row(1)[0], 0);
-    // A run at the same base starts afresh: the pass counter restarts, block 1 is unread.
-    Pass(true);
-    EXPECT_EQ(List(),
-              (Lines{"Bytes read: 16  Count: 0", kHeader, Block(0x0100, '>'), Unread(0x0110)}));
 }
 
 TEST_F(MemoryBlocksPass, SwitchFromBytesGoesOnWithTheBlocksStateItHas) {
@@ -141,19 +121,11 @@ TEST_F(MemoryBlocksPass, SwitchFromBytesGoesOnWithTheBlocksStateItHas) {
     // up yet it reads the single block at 0x0000 and completes the sweep.
     EXPECT_TRUE(Pass(false));
     EXPECT_EQ(List(), (Lines{"Bytes read: 16  Count: 0", kHeader, Block(0x0000, '>')}));
-}
 
-TEST_F(MemoryBlocksPass, BytesModeAgesTheRowsBlocksFilled) {
-    SetInputs("0100", "2");
-    Pass(true);
-    Pass(false);
+    // And the Bytes mode ages the rows the blocks filled.
     const std::uint8_t firstOfBlock0 = state.Row(0)[0];
-    const std::uint8_t firstOfBlock1 = state.Row(1)[0];
-
     ReadMemoryBytesPass(window, device.Link(), log, state);
-
     EXPECT_EQ(state.Row(1)[0], firstOfBlock0);
-    EXPECT_EQ(state.Row(2)[0], firstOfBlock1);
 }
 
 } // namespace

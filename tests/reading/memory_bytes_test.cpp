@@ -18,7 +18,7 @@ protected:
     void Pass() { ReadMemoryBytesPass(window, device.Link(), log, state); }
 };
 
-TEST_F(MemoryBytesPass, ListsEachAddressWithItsReadingsNewestOnTheRight) {
+TEST_F(MemoryBytesPass, ListsEachAddressWithItsReadingsNewestOnTheRightAndLogsThem) {
     memory[0x1000] = 0xAB;
     memory[0x1001] = 0x0C;
     memory[0x1002] = 0x00;
@@ -31,9 +31,15 @@ TEST_F(MemoryBytesPass, ListsEachAddressWithItsReadingsNewestOnTheRight) {
     Pass();
     EXPECT_EQ(List(),
               (Lines{"Bytes read: 3  Count: 1", "1000\tAB\tAC", "1001\t0C\t0C", "1002\t00\tF0"}));
-    // The start address is logged once, then each pass's bytes in lower case.
+
+    // A new start address is logged; the older columns still belong to the earlier address.
+    memory[0x3000] = 0x33;
+    SetInputs("3000", "1");
+    Pass();
+    EXPECT_EQ(List().back(), "3000\tAB\tAC\t33");
     EXPECT_EQ(LogLines(), (Lines{"01:02:03.004,Start Address,1000", "01:02:03.004,ab,0c,00,",
-                                 "01:02:03.004,ac,0c,f0,"}));
+                                 "01:02:03.004,ac,0c,f0,", "01:02:03.004,Start Address,3000",
+                                 "01:02:03.004,33,"}));
 }
 
 TEST_F(MemoryBytesPass, KeepsSixteenReadingsAndDropsTheOldest) {
@@ -43,46 +49,31 @@ TEST_F(MemoryBytesPass, KeepsSixteenReadingsAndDropsTheOldest) {
         Pass();
         EXPECT_EQ(state.historyCount, std::min(pass + 1, 16));
     }
-    EXPECT_EQ(List().back(),
-              "2000\t01\t02\t03\t04\t05\t06\t07\t08\t09\t0A\t0B\t0C\t0D\t0E\t0F\t10");
-    EXPECT_EQ(List().front(), "Bytes read: 1  Count: 16");
+    EXPECT_EQ(List(),
+              (Lines{"Bytes read: 1  Count: 16",
+                     "2000\t01\t02\t03\t04\t05\t06\t07\t08\t09\t0A\t0B\t0C\t0D\t0E\t0F\t10"}));
 }
 
-TEST_F(MemoryBytesPass, NewStartAddressIsLoggedButKeepsTheHistory) {
-    memory[0x1000] = 0x11;
-    memory[0x3000] = 0x33;
-    SetInputs("1000", "1");
-    Pass();
-    Pass();
-    SetInputs("3000", "1");
-    Pass();
-
-    // The older columns still belong to the earlier address.
-    EXPECT_EQ(List().back(), "3000\t11\t11\t33");
-    EXPECT_EQ(LogLines(),
-              (Lines{"01:02:03.004,Start Address,1000", "01:02:03.004,11,", "01:02:03.004,11,",
-                     "01:02:03.004,Start Address,3000", "01:02:03.004,33,"}));
-}
-
-TEST_F(MemoryBytesPass, CountZeroReadsNothingAndLogsAnEmptyLine) {
+TEST_F(MemoryBytesPass, CountZeroOrInvalidAndAddressesPastTheTop) {
     SetInputs("1000", "0");
     Pass();
-
     EXPECT_EQ(List(), (Lines{"Bytes read: 0  Count: 0"}));
     EXPECT_EQ(LogLines(), (Lines{"01:02:03.004,Start Address,1000", "01:02:03.004,"}));
-    // Only the stop sequence went to the unit.
     EXPECT_EQ(device.Writes(), (std::vector<fakes::Bytes>{fakes::kStopBytes}));
-}
 
-TEST_F(MemoryBytesPass, CountThatIsNoNumberOrTooLargeReadsSixteen) {
     for (const char* count : {"17", "abc"}) {
-        SCOPED_TRACE(count);
         SetInputs("0100", count);
         Pass();
-        ASSERT_EQ(List().size(), 17U);
-        EXPECT_EQ(List()[0].substr(0, 14), "Bytes read: 16");
-        EXPECT_EQ(List()[16].substr(0, 4), "010F");
+        ASSERT_EQ(List().size(), 17U) << count;
+        EXPECT_EQ(List()[16].substr(0, 4), "010F") << count;
     }
+
+    memory[0xFFFF] = 0x01;
+    memory[0x0000] = 0x02;
+    state.Clear();
+    SetInputs("FFFF", "2");
+    Pass();
+    EXPECT_EQ(List(), (Lines{"Bytes read: 2  Count: 3", "FFFF\t01", "0000\t02"}));
 }
 
 TEST_F(MemoryBytesPass, FailedReadIsShownAndKeepsEarlierBytes) {
@@ -91,17 +82,8 @@ TEST_F(MemoryBytesPass, FailedReadIsShownAndKeepsEarlierBytes) {
     Pass();
     device.SetClosed(true);
     Pass();
-
     // The position not read keeps the byte aged into it from the previous reading.
     EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 1", "1000\t5A\t5A"}));
-}
-
-TEST_F(MemoryBytesPass, AddressesContinueAtZeroAfterTheTopOfMemory) {
-    memory[0xFFFF] = 0x01;
-    memory[0x0000] = 0x02;
-    SetInputs("FFFF", "2");
-    Pass();
-    EXPECT_EQ(List(), (Lines{"Bytes read: 2  Count: 0", "FFFF\t01", "0000\t02"}));
 }
 
 } // namespace

@@ -12,15 +12,9 @@ namespace {
 
 class MemoryCommands : public testing::MemoryFixture {
 protected:
-    MemoryCommands() {
-        context.unitChannel = &device;
-        context.sleeper = &device;
-        context.log = &log;
-        context.memoryTools = &tools;
-    }
+    MemoryCommands() { context.memoryTools = &tools; }
 
     MemoryToolsState tools;
-    AppContext context;
 };
 
 TEST_F(MemoryCommands, PassesUseTheContextsUnitLogAndState) {
@@ -40,6 +34,9 @@ TEST_F(MemoryCommands, PassesUseTheContextsUnitLogAndState) {
 TEST_F(MemoryCommands, ClearEmptiesTheListAndTheBufferWithoutUnitTraffic) {
     memory[0x0120] = 0x3C;
     SetInputs("0120", "4");
+    ReadMemoryBlocksPass(window, context, true);
+    ReadMemoryBlocksPass(window, context, false);
+    ReadMemoryBlocksPass(window, context, false);
     ReadMemoryBytesPass(window, context);
     ReadMemoryBytesPass(window, context);
     device.ClearTrace();
@@ -50,11 +47,14 @@ TEST_F(MemoryCommands, ClearEmptiesTheListAndTheBufferWithoutUnitTraffic) {
     EXPECT_TRUE(device.Trace().empty());
     EXPECT_EQ(tools.readMemory.historyCount, 0);
     EXPECT_EQ(tools.readMemory.Row(1)[0], 0);
-    // The Bytes pass counter is never reset.
+    // The Bytes pass counter is never reset; only the new reading is shown.
     ReadMemoryBytesPass(window, context);
     EXPECT_EQ(List().front(), "Bytes read: 4  Count: 2");
-    // Only the new reading is shown.
     EXPECT_EQ(List()[1], "0120\t3C");
+    // A Blocks run at the same base starts afresh: the counter restarts, block 1 is unread.
+    ReadMemoryBlocksPass(window, context, true);
+    EXPECT_EQ(List().front(), "Bytes read: 16  Count: 0");
+    EXPECT_EQ(List()[3].substr(0, 8), "0130 \t--");
 }
 
 } // namespace

@@ -64,32 +64,27 @@ TEST_F(ReadParametersPassTest, WithoutASelectionOnlyTheHeaderIsLogged) {
     EXPECT_EQ(LogLines().back(), "01:02:03.004,*** Read Parameters ***");
 }
 
-TEST_F(ReadParametersPassTest, AFormulaSeesTheOtherBytesOfTheSamePass) {
+TEST_F(ReadParametersPassTest, ReadsAllParametersThenTheSwitchesInTwoTransactions) {
+    ASSERT_TRUE(store.SelectRomId("12AB05"));
+    ReadParametersPass(window, context, true);
+    using fakes::Bytes;
+    EXPECT_EQ(device.Writes(), (std::vector<Bytes>{{0x78, 0x00, 0x10, 0x00},
+                                                   {0x78, 0x00, 0x11, 0x00},
+                                                   {0x78, 0x00, 0x12, 0x00},
+                                                   {0x78, 0x00, 0x20, 0x00},
+                                                   fakes::kStopBytes,
+                                                   {0x78, 0x00, 0x01, 0x00},
+                                                   {0x78, 0x00, 0x20, 0x00},
+                                                   fakes::kStopBytes}));
+    EXPECT_EQ(window.GetText(3029), "A5");
+    EXPECT_EQ(window.GetText(3039), "81");
+
+    // A formula sees the other bytes of the same pass.
     ASSERT_TRUE(store.SelectRomId("99FF00"));
     memory[0x30] = 21;
     memory[0x31] = 5;
     ReadParametersPass(window, context, true);
     EXPECT_EQ(List()[2], "0031 \t0x05 \t= Twice \t42");
-}
-
-TEST_F(ReadParametersPassTest, ReadsAllParametersThenTheSwitchesInTwoTransactions) {
-    ASSERT_TRUE(store.SelectRomId("12AB05"));
-    ReadParametersPass(window, context, true);
-    using fakes::Bytes;
-    std::vector<Bytes> frames;
-    for (const auto& write : device.Writes()) {
-        frames.push_back(write);
-    }
-    EXPECT_EQ(frames, (std::vector<Bytes>{{0x78, 0x00, 0x10, 0x00},
-                                          {0x78, 0x00, 0x11, 0x00},
-                                          {0x78, 0x00, 0x12, 0x00},
-                                          {0x78, 0x00, 0x20, 0x00},
-                                          fakes::kStopBytes,
-                                          {0x78, 0x00, 0x01, 0x00},
-                                          {0x78, 0x00, 0x20, 0x00},
-                                          fakes::kStopBytes}));
-    EXPECT_EQ(window.GetText(3029), "A5");
-    EXPECT_EQ(window.GetText(3039), "81");
 }
 
 } // namespace

@@ -38,20 +38,16 @@ TEST_F(RomIdViewTest, ShowsTheSelectedGroupWithPlaceholdersAndSwitchAddresses) {
     EXPECT_TRUE(device.Trace().empty());
 }
 
-TEST_F(RomIdViewTest, WithoutASelectionTheAddressBoxesStay) {
+TEST_F(RomIdViewTest, WithoutASelectionTheBoxesStayAndAnEmptyGroupStillSetsThem) {
     window.SetText(3030, "1234");
     window.ListAdd(3016, "old");
     RefreshRomIdView(window, store);
     EXPECT_EQ(window.SelectedComboText(3015), "null");
     EXPECT_TRUE(window.List(3016).empty());
     EXPECT_EQ(window.GetText(3030), "1234");
-}
 
-TEST_F(RomIdViewTest, AGroupWithoutParametersStillSetsTheAddressBoxes) {
     ASSERT_TRUE(store.SelectRomId("null"));
-    window.SetText(3030, "1234");
     RefreshRomIdView(window, store);
-    EXPECT_TRUE(window.List(3016).empty());
     EXPECT_EQ(window.GetText(3030), "0000");
     EXPECT_EQ(window.GetText(3040), "0001");
 }
