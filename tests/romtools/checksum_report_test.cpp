@@ -1,4 +1,8 @@
+#include "romtools/checksum_command.h"
 #include "romtools/checksum_report.h"
+
+#include "app/fake_window.h"
+#include "support/scratch_folder.h"
 
 #include <string>
 #include <system_error>
@@ -8,55 +12,75 @@
 namespace korvane {
 namespace {
 
-RomFileCheck Checked(std::uint16_t stored, std::uint16_t calculated, std::int64_t length) {
+RomFileCheck Check(RomFileOutcome outcome, std::int64_t length, RomChecksums checksums = {},
+                   std::error_code error = {}) {
     RomFileCheck check;
-    check.outcome = RomFileOutcome::Checked;
-    check.checksums = {stored, calculated};
+    check.outcome = outcome;
     check.length = length;
+    check.checksums = checksums;
+    check.error = error;
     return check;
 }
 
-TEST(ChecksumReportText, SummaryShowsBothChecksumsAndTheSizeTwice) {
-    EXPECT_EQ(ChecksumReportText("C:\\roms\\a.bin", Checked(0, 0, 0x8000)),
+TEST(ChecksumReportText, SummaryLengthAndReadFailures) {
+    const auto checked = RomFileOutcome::Checked;
+    EXPECT_EQ(ChecksumReportText("C:\\roms\\a.bin", Check(checked, 0x8000)),
               "File: C:\\roms\\a.bin\n\nChecksum OK\n\n"
               "Stored Checksums:   \t0000\nCalculated Checksums:\t0000\n"
               "File size: 0x8000 (32768) bytes");
-    EXPECT_EQ(ChecksumReportText("/roms/b.bin", Checked(0xFFFF, 0x0200, 0x10000)),
+    EXPECT_EQ(ChecksumReportText("/roms/b.bin", Check(checked, 0x10000, {0xFFFF, 0x0200})),
               "File: /roms/b.bin\n\nChecksum ERROR\n\n"
               "Stored Checksums:   \tFFFF\nCalculated Checksums:\t0200\n"
               "File size: 0x10000 (65536) bytes");
-}
-
-TEST(ChecksumReportText, PathIsShownAsItIsHoweverLong) {
+    // The path is shown as it is, however long.
     const std::string path = "/roms/100% %s %n/" + std::string(2000, 'd') + "/c.bin";
-    const std::string text = ChecksumReportText(path, Checked(1, 2, 0x8000));
-    EXPECT_EQ(text.rfind("File: " + path + "\n\nChecksum ERROR\n\n", 0), 0U);
-    EXPECT_TRUE(text.ends_with("File size: 0x8000 (32768) bytes"));
+    EXPECT_EQ(ChecksumReportText(path, Check(checked, 0x8000, {1, 2})).rfind("File: " + path, 0),
+              0U);
+
+    const auto invalid = RomFileOutcome::InvalidLength;
+    EXPECT_EQ(ChecksumReportText("x.bin", Check(invalid, 0)),
+              "Checksum failed\nInvalid file length= 0000");
+    EXPECT_EQ(ChecksumReportText("x.bin", Check(invalid, 0x10001)),
+              "Checksum failed\nInvalid file length= 10001");
+
+    const auto denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(
+        ChecksumReportText("/roms/locked.bin", Check(RomFileOutcome::CannotOpen, 0, {}, denied)),
+        "Checksum failed\nCannot read file: /roms/locked.bin\n" + denied.message());
+    const auto broken = std::make_error_code(std::errc::io_error);
+    EXPECT_EQ(ChecksumReportText("/roms/bad.bin", Check(RomFileOutcome::CannotRead, 0, {}, broken)),
+              "Checksum failed\nCannot read file: /roms/bad.bin\n" + broken.message());
+    EXPECT_EQ(ChecksumReportText("/roms", Check(RomFileOutcome::NotAFile, 0)),
+              "Checksum failed\nNot a file: /roms");
 }
 
-TEST(ChecksumReportText, WrongLengthIsShownInHexadecimal) {
-    RomFileCheck check;
-    check.outcome = RomFileOutcome::InvalidLength;
-    check.length = 0x8001;
-    EXPECT_EQ(ChecksumReportText("x.bin", check), "Checksum failed\nInvalid file length= 8001");
-    check.length = 0;
-    EXPECT_EQ(ChecksumReportText("x.bin", check), "Checksum failed\nInvalid file length= 0000");
-    check.length = 0x10001;
-    EXPECT_EQ(ChecksumReportText("x.bin", check), "Checksum failed\nInvalid file length= 10001");
-}
+TEST(ChecksumCommand, AsksForAFileAndShowsTheReport) {
+    testing::ScratchFolder folder;
+    fakes::FakeWindow window;
+    ChecksumFileCommand(window, "/home/tech");
+    ASSERT_EQ(window.fileDialogs.size(), 1U);
+    EXPECT_EQ(window.fileDialogs[0].suggestion, "");
+    EXPECT_EQ(window.fileDialogs[0].title, "Select TARN ROM File");
+    EXPECT_EQ(window.fileDialogs[0].initialFolder, "/home/tech");
+    EXPECT_EQ(window.fileDialogs[0].filter,
+              (FileFilter{{"Binary files (bin,hex)", "*.bin;*.hex"}, {"All files", "*.*"}}));
+    EXPECT_TRUE(window.messageBoxes.empty()); // cancelled
 
-TEST(ChecksumReportText, FilesThatCannotBeReadSayWhy) {
-    RomFileCheck check;
-    check.outcome = RomFileOutcome::CannotOpen;
-    check.error = std::make_error_code(std::errc::permission_denied);
-    EXPECT_EQ(ChecksumReportText("/roms/locked.bin", check),
-              "Checksum failed\nCannot read file: /roms/locked.bin\n" + check.error.message());
-    check.outcome = RomFileOutcome::CannotRead;
-    check.error = std::make_error_code(std::errc::io_error);
-    EXPECT_EQ(ChecksumReportText("/roms/bad.bin", check),
-              "Checksum failed\nCannot read file: /roms/bad.bin\n" + check.error.message());
-    check.outcome = RomFileOutcome::NotAFile;
-    EXPECT_EQ(ChecksumReportText("/roms", check), "Checksum failed\nNot a file: /roms");
+    const std::string rom = folder.File("rom.bin");
+    testing::WriteWholeFile(rom, std::string(0x8000, '\xFF'));
+    const std::string odd = folder.File("short.bin");
+    testing::WriteWholeFile(odd, std::string(0x8001, '\0'));
+    window.fileAnswers = {rom, odd};
+    ChecksumFileCommand(window, folder.Path().string());
+    ChecksumFileCommand(window, folder.Path().string());
+    ASSERT_EQ(window.messageBoxes.size(), 2U);
+    EXPECT_EQ(window.messageBoxes[0].caption, "TARN ROM Checksum");
+    EXPECT_EQ(window.messageBoxes[0].style, MessageBoxStyle::Ok);
+    EXPECT_EQ(window.messageBoxes[0].text,
+              "File: " + rom +
+                  "\n\nChecksum ERROR\n\nStored Checksums:   \tFFFF\nCalculated Checksums:\t0200\n"
+                  "File size: 0x8000 (32768) bytes");
+    EXPECT_EQ(window.messageBoxes[1].text, "Checksum failed\nInvalid file length= 8001");
 }
 
 } // namespace

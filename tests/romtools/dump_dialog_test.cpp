@@ -51,23 +51,13 @@ protected:
     std::string Memory(std::uint32_t from, std::uint32_t count) const {
         return std::string(memory.begin() + from, memory.begin() + from + count);
     }
-    bool InputsEnabled() const {
+    int InputsEnabled() const {
+        int enabled = 0;
         for (const int id :
              {d::kStart, d::kBrowse, d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
-            if (!window.IsEnabled(id)) {
-                return false;
-            }
+            enabled += window.IsEnabled(id) ? 1 : 0;
         }
-        return true;
-    }
-    bool InputsDisabled() const {
-        for (const int id :
-             {d::kStart, d::kBrowse, d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
-            if (window.IsEnabled(id)) {
-                return false;
-            }
-        }
-        return true;
+        return enabled;
     }
 
     std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(0x10000);
@@ -111,7 +101,7 @@ TEST_F(DumpDialog, DumpsChunkByChunkAndReportsCompletion) {
     EXPECT_EQ(Text(d::kStatus), "Started at: 14:05...");
     EXPECT_EQ(Text(d::kSummary),
               "Prefill bytes:  \t0x0000\nStart address:  \t0x8000\nNo. of bytes:   \t0x0015\n");
-    EXPECT_TRUE(InputsDisabled());
+    EXPECT_EQ(InputsEnabled(), 0);
     EXPECT_TRUE(window.IsEnabled(d::kExit));
 
     Tick();
@@ -126,7 +116,7 @@ TEST_F(DumpDialog, DumpsChunkByChunkAndReportsCompletion) {
     EXPECT_EQ(Text(d::kResult), "Checksum not done (not a 32k dump)");
     EXPECT_EQ(window.progress[d::kProgress], std::make_pair(21LL, 21LL));
     EXPECT_EQ(window.beeps, 1);
-    EXPECT_TRUE(InputsEnabled());
+    EXPECT_EQ(InputsEnabled(), 5);
     EXPECT_EQ(DumpFile(), Memory(0x8000, 0x15));
 
     // Later ticks do nothing.
@@ -154,37 +144,39 @@ TEST_F(DumpDialog, FailedReadRetriesAndEstimatesFromThePace) {
                                "Remaining time: \t34min 07sec");
 }
 
-TEST_F(DumpDialog, ZeroBytesCompletesAtTheFirstTickWithTheChecksum) {
+TEST_F(DumpDialog, ImagesOf32Or64KiBAreChecksummedOverTheirLastHalf) {
     // The pre-fill alone makes a 32 KiB image of zeros.
     Fill("8000", "0", "8000");
     logic.OnCommand(d::kStart, 0);
     Tick();
-
     EXPECT_EQ(Text(d::kStatus), "* COMPLETE *");
     EXPECT_EQ(Text(d::kResult), "Checksum OK: Rom= 0000  Calc= 0000");
     EXPECT_EQ(DumpFile(), std::string(0x8000, '\0'));
-}
 
-TEST_F(DumpDialog, PrefillAbove64KiBIsCutInTheSummary) {
-    Fill("0", "0", "20000");
-    logic.OnCommand(d::kStart, 0);
-    EXPECT_EQ(Text(d::kSummary).substr(0, 24), "Prefill bytes:  \t0x10000");
-}
-
-TEST_F(DumpDialog, FieldsThatAreNoNumberKeepThePreviousDumpsValues) {
-    Fill("0x4000", "10", "0");
-    logic.OnCommand(d::kStart, 0);
-    Tick();
-    ASSERT_EQ(Text(d::kStatus), "* COMPLETE *");
-
-    Fill("zz", "", "nothing");
+    // The defaults: a 64 KiB image. One byte 0x12 gives sum and exclusive-or 0x12.
+    std::fill(memory.begin() + 0x8000, memory.end(), 0);
+    memory[0x8006] = 0x12;
+    memory[0x8007] = 0x12;
+    memory[0x9000] = 0x12;
+    Fill("8000", "8000", "8000");
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
     logic.OnCommand(d::kStart, 0);
-    EXPECT_EQ(Text(d::kSummary),
-              "Prefill bytes:  \t0x0000\nStart address:  \t0x4000\nNo. of bytes:   \t0x0010\n");
+    for (int tick = 0; tick < 2048; ++tick) {
+        Tick();
+    }
+    EXPECT_EQ(Text(d::kStatus), "* COMPLETE *");
+    EXPECT_EQ(Text(d::kResult), "Checksum OK: Rom= 1212  Calc= 1212");
+    EXPECT_EQ(DumpFile(), std::string(0x8000, '\0') + Memory(0x8000, 0x8000));
+
+    // A pre-fill above 64 KiB is cut.
+    Fill("0", "0", "20000");
+    window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
+    logic.OnCommand(d::kStart, 0);
+    EXPECT_EQ(Text(d::kSummary).substr(0, 24), "Prefill bytes:  \t0x10000");
+    EXPECT_EQ(std::filesystem::file_size(context.dumpFileName), 0x10000U);
 }
 
-TEST_F(DumpDialog, StartIsRefusedWhileADumpRuns) {
+TEST_F(DumpDialog, DuringADumpStartIsRefusedAndUnitButtonsActAtOnce) {
     Fill("8000", "100", "0");
     logic.OnCommand(d::kStart, 0);
     Tick();
@@ -193,20 +185,11 @@ TEST_F(DumpDialog, StartIsRefusedWhileADumpRuns) {
     Fill("0", "10", "0");
     logic.OnCommand(d::kStart, 0);
     EXPECT_TRUE(window.messageBoxes.empty());
-    EXPECT_EQ(state.currentAddress, 0x8010U);
-    Tick();
-    EXPECT_EQ(state.currentAddress, 0x8020U);
-}
-
-TEST_F(DumpDialog, UnitButtonsActAtOnceEvenDuringADump) {
-    Fill("0080", "20", "0");
-    logic.OnCommand(d::kStart, 0);
-    Tick();
     logic.OnCommand(d::kUnitTcu, 0);
     EXPECT_EQ(context.unitType, UnitType::Tcu);
     device.ClearTrace();
     Tick();
-    EXPECT_EQ(device.Writes().front(), (fakes::Bytes{0x45, 0x00, 0x90, 0x00}));
+    EXPECT_EQ(device.Writes().front(), (fakes::Bytes{0x45, 0x80, 0x10, 0x00}));
     logic.OnCommand(d::kUnitEcu, 0);
     EXPECT_EQ(context.unitType, UnitType::Ecu);
 }
@@ -242,7 +225,7 @@ TEST_F(DumpDialog, RefusedOverwriteLeavesTheFileAndStartsNothing) {
     EXPECT_EQ(DumpFile(), "keep me");
     EXPECT_EQ(Text(d::kStatus), "Inactive");
     EXPECT_TRUE(device.Trace().empty());
-    EXPECT_TRUE(InputsEnabled());
+    EXPECT_EQ(InputsEnabled(), 5);
 
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
     logic.OnCommand(d::kStart, 0);
@@ -260,47 +243,36 @@ TEST_F(DumpDialog, FileThatCannotBeCreatedIsReported) {
     EXPECT_EQ(window.messageBoxes[0].text, "Can't open output file");
     EXPECT_EQ(window.messageBoxes[0].caption, "RomDump error...");
     EXPECT_EQ(context.dumpFileName, folder.File("missing/romdump.bin"));
-    EXPECT_TRUE(InputsEnabled());
+    EXPECT_EQ(InputsEnabled(), 5);
 }
 
-TEST_F(DumpDialog, WriteFailureStopsTheDumpWithoutCompletion) {
+TEST_F(DumpDialog, WriteFailuresStopTheDumpWithoutCompletion) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
     window.SetText(d::kOutputFile, "/dev/full");
-    Fill("8000", "8000", "0");
-    window.messageBoxAnswers.push_back(MessageBoxResult::Yes); // it exists
-    logic.OnCommand(d::kStart, 0);
-    ASSERT_TRUE(InputsDisabled());
-
-    Tick();
-
-    ASSERT_EQ(window.messageBoxes.size(), 2U);
-    EXPECT_EQ(window.messageBoxes[1].caption, "RomDump error...");
-    EXPECT_EQ(window.messageBoxes[1].text.rfind("Can't write output file", 0), 0U);
-    EXPECT_EQ(Text(d::kResult).rfind("** WRITE FAILED **", 0), 0U);
-    EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
-    EXPECT_EQ(window.beeps, 0);
-    EXPECT_TRUE(InputsEnabled());
-    EXPECT_FALSE(state.running);
-    Tick();
-    EXPECT_EQ(window.messageBoxes.size(), 2U);
-}
-
-TEST_F(DumpDialog, PrefillWriteFailureIsReportedAndStartsNoDump) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full here";
-    }
-    window.SetText(d::kOutputFile, "/dev/full");
+    window.messageBoxAnswers.assign(3, MessageBoxResult::Yes); // it exists
     Fill("8000", "8000", "8000");
-    window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
-
     logic.OnCommand(d::kStart, 0);
-
     ASSERT_EQ(window.messageBoxes.size(), 2U);
     EXPECT_EQ(window.messageBoxes[1].caption, "RomDump error...");
     EXPECT_EQ(Text(d::kStatus), "Inactive");
     EXPECT_FALSE(state.running);
+
+    Fill("8000", "8000", "0");
+    logic.OnCommand(d::kStart, 0);
+    ASSERT_EQ(InputsEnabled(), 0);
+    Tick();
+    ASSERT_EQ(window.messageBoxes.size(), 4U);
+    EXPECT_EQ(window.messageBoxes[3].caption, "RomDump error...");
+    EXPECT_EQ(window.messageBoxes[3].text.rfind("Can't write output file", 0), 0U);
+    EXPECT_EQ(Text(d::kResult).rfind("** WRITE FAILED **", 0), 0U);
+    EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
+    EXPECT_EQ(window.beeps, 0);
+    EXPECT_EQ(InputsEnabled(), 5);
+    EXPECT_FALSE(state.running);
+    Tick();
+    EXPECT_EQ(window.messageBoxes.size(), 4U);
 }
 
 TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
@@ -321,8 +293,8 @@ TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
     EXPECT_EQ(Text(d::kOutputFile), folder.File("other.bin"));
 }
 
-TEST_F(DumpDialog, SettingsOutliveTheDialog) {
-    Fill("1000", "20", "0");
+TEST_F(DumpDialog, FieldsThatAreNoNumberKeepThePreviousDumpsValuesAcrossDialogs) {
+    Fill("0x1000", "20", "0");
     logic.OnCommand(d::kStart, 0);
     Tick();
     logic.OnCommand(d::kExit, 0);
@@ -330,12 +302,11 @@ TEST_F(DumpDialog, SettingsOutliveTheDialog) {
     FakeWindow again;
     DumpDialogLogic reopened(again, context, state);
     reopened.OnCreate();
-    again.SetText(d::kStartAddress, "?");
-    again.SetText(d::kBytesToRead, "?");
-    again.SetText(d::kPrefill, "0");
+    again.SetText(d::kStartAddress, "zz");
+    again.SetText(d::kBytesToRead, "");
+    again.SetText(d::kPrefill, "nothing");
     again.SetText(d::kOutputFile, folder.File("second.bin"));
     reopened.OnCommand(d::kStart, 0);
-
     EXPECT_EQ(again.GetText(d::kSummary),
               "Prefill bytes:  \t0x0000\nStart address:  \t0x1000\nNo. of bytes:   \t0x0020\n");
 }
