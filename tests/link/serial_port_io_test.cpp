@@ -93,19 +93,5 @@ TEST_F(SerialPortIo, BlockedLineEndsTheWriteAfterItsTimeOut) {
     EXPECT_LT(waited, kHang);
 }
 
-TEST_F(SerialPortIo, VanishingDeviceFailsReadsAndWrites) {
-    std::thread unplug([this] {
-        std::this_thread::sleep_for(milliseconds(50));
-        pty.CloseMaster();
-    });
-    std::uint8_t buffer[100] = {};
-    const int result = port.Read(buffer, 100);
-    unplug.join();
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(port.Read(buffer, 100), -1);
-    EXPECT_LE(port.Write(buffer, 4), 0);
-    EXPECT_TRUE(port.IsOpen());
-}
-
 } // namespace
 } // namespace korvane
