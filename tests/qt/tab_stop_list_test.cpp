@@ -102,6 +102,13 @@ TEST(TabStopListInWindow, KeepsTheLinesExactlyAndDrawsTabsAtTheStops) {
     EXPECT_GE(ink, stop);
     EXPECT_LT(ink, stop + 12 + QFontMetrics(list->font()).horizontalAdvance("X"));
 
+    // A line break inside a line keeps it one line high, and in its text.
+    window->ListAdd(m::kParamList, "EngineSpeedLow,%d,EngineSpeedLow\n");
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("EngineSpeedLow,%d,EngineSpeedLow\n"));
+    QApplication::processEvents();
+    EXPECT_EQ(list->visualItemRect(list->item(2)).height(),
+              list->visualItemRect(list->item(1)).height());
+
     window->ListReset(m::kParamList);
     EXPECT_EQ(list->count(), 0);
 }

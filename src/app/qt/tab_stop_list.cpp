@@ -38,6 +38,18 @@ public:
         painter->restore();
     }
 
+protected:
+    // An item is one line high whatever it holds: a line break in the text shows as a gap,
+    // not as a second line. The item's text itself stays as given.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // The base class has already turned '\n' into a line separator.
+        for (const QChar lineBreak : {QChar(QChar::LineSeparator), QChar(u'\n'), QChar(u'\r')}) {
+            option->text.replace(lineBreak, QLatin1Char(' '));
+        }
+    }
+
+public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         QStyleOptionViewItem item = option;
