@@ -15,7 +15,6 @@
 #include "resources/control_ids.h"
 #include "romtools/checksum_command.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,14 +25,6 @@ namespace {
 namespace m = ids::main;
 
 constexpr int kPollPeriodMs = 100;
-
-// A definition file in the working directory the program started in.
-std::string DefinitionPath(const AppContext& context, const char* fileName) {
-    if (context.programDirectory.empty()) {
-        return fileName;
-    }
-    return (std::filesystem::path(context.programDirectory) / fileName).string();
-}
 
 std::vector<int> MemoryListTabStops() {
     std::vector<int> stops;
@@ -52,8 +43,9 @@ void MainWindowLogic::OnCreate() {
     window_.StartTimer(kPollPeriodMs);
 
     ListBoxMessages messages(window_, m::kMemList);
-    context_.definitions->LoadParameterFile(DefinitionPath(context_, "paramdef.ini"), &messages);
-    context_.definitions->LoadMonitorFile(DefinitionPath(context_, "SelectMonitor.ini"), &messages);
+    // Bare names, opened in the working directory and echoed as the user knows them.
+    context_.definitions->LoadParameterFile("paramdef.ini", &messages);
+    context_.definitions->LoadMonitorFile("SelectMonitor.ini", &messages);
 
     ScanPorts(context_.definitions->CommPort());
 

@@ -59,8 +59,10 @@ TEST_F(MainWindowTest, CreationLoadsOpensAndSetsUpEveryControl) {
     logic.OnCreate();
 
     EXPECT_EQ(window.timerPeriods, (std::vector<int>{100}));
-    // The loaders echoed into the message list.
+    // The loaders echoed into the message list, naming the files as the user knows them.
     const Lines& echo = window.List(3003);
+    EXPECT_EQ(echo.front(), "*** Reading: paramdef.ini");
+    EXPECT_NE(std::find(echo.begin(), echo.end(), "*** Reading: SelectMonitor.ini"), echo.end());
     EXPECT_NE(std::find(echo.begin(), echo.end(), "12AB05"), echo.end());
     // CommPort=3 opened, listed in the sorted port list and selected.
     EXPECT_EQ(port.PortName(), "COM3");

@@ -14,6 +14,8 @@
 #include "log/log_file.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -61,7 +63,15 @@ public:
         context.unitChannel = &device;
         context.sleeper = &device;
         context.programDirectory = folder.Path().string();
+        // The window opens its definition files in the working directory.
+        std::filesystem::current_path(folder.Path());
     }
+    ~UnitFixture() {
+        std::error_code error;
+        std::filesystem::current_path(startDirectory, error);
+    }
+    UnitFixture(const UnitFixture&) = delete;
+    UnitFixture& operator=(const UnitFixture&) = delete;
 
     // Loads the definition files without a window.
     void LoadDefinitions() {
@@ -85,6 +95,7 @@ public:
         return lines;
     }
 
+    std::filesystem::path startDirectory = std::filesystem::current_path();
     PortSandbox sandbox;
     TempFolder folder;
     FakeWindow window{{3001}};
