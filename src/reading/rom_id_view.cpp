@@ -15,8 +15,13 @@ namespace {
 
 namespace m = ids::main;
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+// An entry is "ID" or "ID  Name": the ROM ID must be the entry's whole first word, or
+// "A1B2C3" would pick "A1B2C3D4  ..." and show another unit than the one selected.
+bool NamesRomId(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
+        return false;
+    }
+    if (text.size() > prefix.size() && text[prefix.size()] != ' ') {
         return false;
     }
     for (std::size_t i = 0; i < prefix.size(); ++i) {
@@ -28,13 +33,13 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-// The first entry that starts with the text, searching from the second entry on and
+// The first entry naming the ROM ID, ignoring case, searching from the second entry on and
 // wrapping round to the first; -1 when none does.
 int FindEntryStartingWith(const Window& window, int comboId, std::string_view text) {
     const int count = window.ComboCount(comboId);
     for (int step = 1; step <= count; ++step) {
         const int index = step % count;
-        if (StartsWithIgnoringCase(window.ComboItemText(comboId, index), text)) {
+        if (NamesRomId(window.ComboItemText(comboId, index), text)) {
             return index;
         }
     }

@@ -15,8 +15,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace korvane::fakes {

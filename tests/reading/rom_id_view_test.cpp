@@ -52,5 +52,20 @@ TEST_F(RomIdViewTest, WithoutASelectionTheBoxesStayAndAnEmptyGroupStillSetsThem)
     EXPECT_EQ(window.GetText(3040), "0001");
 }
 
+TEST(RomIdViewOfLongerIds, ShowsTheEntryOfTheSelectedIdNotOneItPrefixes) {
+    fakes::UnitFixture unit("[AB12CD]\nName=Short\n[AB12CD34]\nName=Long\n");
+    unit.LoadDefinitions();
+    std::vector<std::string> names;
+    unit.store.RomIdNames(names);
+    FillComboBox(unit.window, 3015, names, true, "null");
+    const std::pair<const char*, const char*> rows[] = {{"AB12CD", "AB12CD  Short"},
+                                                        {"AB12CD34", "AB12CD34  Long"}};
+    for (const auto& [id, entry] : rows) {
+        ASSERT_TRUE(unit.store.SelectRomId(id));
+        RefreshRomIdView(unit.window, unit.store);
+        EXPECT_EQ(unit.window.SelectedComboText(3015), entry);
+    }
+}
+
 } // namespace
 } // namespace korvane
