@@ -20,3 +20,11 @@ if(KORVANE_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(korvane_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz targets' code under test carries the fuzzer's coverage hooks and both sanitizers.
+if(KORVANE_FUZZ)
+    target_compile_options(korvane_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(korvane_options INTERFACE -fsanitize=address,undefined)
+endif()

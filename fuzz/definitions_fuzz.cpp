@@ -1,0 +1,69 @@
+// Both definition files from the fuzzer, then what the window does with them: the ROM ID
+// list, each group selected, its address map, every value formatted after a raw byte.
+
+#include "definitions/definition_store.h"
+#include "definitions/message_list.h"
+#include "definitions/rom_id_group.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Files in a private folder, rewritten for every input.
+std::string FolderFile(const char* name) {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/korvane-fuzz-XXXXXX";
+        const char* made = ::mkdtemp(pattern);
+        return std::string(made != nullptr ? made : "/tmp");
+    }();
+    return folder + "/" + name;
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(content.data(), 1, content.size(), file);
+        std::fclose(file);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::uint8_t raw = input.ConsumeIntegral<std::uint8_t>();
+    const std::string paramdef = input.ConsumeRandomLengthString(4096);
+    const std::string monitor = input.ConsumeRemainingBytesAsString();
+    WriteFile(FolderFile("paramdef.ini"), paramdef);
+    WriteFile(FolderFile("SelectMonitor.ini"), monitor);
+
+    korvane::DefinitionStore store;
+    korvane::VectorMessageList messages;
+    store.LoadParameterFile(FolderFile("paramdef.ini"), &messages);
+    store.LoadMonitorFile(FolderFile("SelectMonitor.ini"), &messages);
+
+    std::vector<std::string> names;
+    store.RomIdNames(names);
+    for (std::size_t index = 0; index < store.GroupCount(); ++index) {
+        const std::string romId = store.GroupAt(index).RomId();
+        if (!store.SelectRomId(romId)) {
+            continue;
+        }
+        korvane::DefinitionStore::AddressMap map;
+        store.SelectedAddressMap(map);
+        korvane::RomIdGroup* group = store.SelectedGroup();
+        for (const auto& [address, name] : map) {
+            group->SetRawValue(name, raw);
+        }
+        for (const auto& [address, name] : map) {
+            group->FormatValue(name);
+        }
+    }
+    return 0;
+}
