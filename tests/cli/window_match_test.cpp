@@ -67,9 +67,13 @@ protected:
         context.sleeper = &sleeper;
         context.memoryTools = &tools;
         context.programDirectory = KORVANE_EXAMPLES_DIR;
+        // The window reads its definition files from the working directory.
+        const auto startDirectory = std::filesystem::current_path();
+        std::filesystem::current_path(KORVANE_EXAMPLES_DIR);
         FakeWindow window({m::kPortCombo});
         MainWindowLogic logic(window, context);
         logic.OnCreate();
+        std::filesystem::current_path(startDirectory);
         EXPECT_EQ(port.PortName(), "COM1");
         window.fileAnswers.emplace_back(logFile);
         logic.OnCommand(ids::kMenuOpenLog, 0);
