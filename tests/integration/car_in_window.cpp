@@ -29,6 +29,14 @@ bool CarInWindow::StartCar(const std::vector<std::string>& arguments) {
     return car->Start(all);
 }
 
+void CarInWindow::CreateWindow() {
+    // The window reads its definition files from the working directory.
+    const auto start = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    logic.OnCreate();
+    std::filesystem::current_path(start);
+}
+
 void CarInWindow::KillCar() {
     if (car) {
         (void)car->Signal(SIGKILL);

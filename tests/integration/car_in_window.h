@@ -33,7 +33,7 @@ public:
     void KillCar();
 
     // Creates the main window: definitions, port scan, ROM ID list.
-    void CreateWindow() { logic.OnCreate(); }
+    void CreateWindow();
     void Command(int id, int notification = 0) { logic.OnCommand(id, notification); }
     void Tick() { logic.OnTimer(); }
     // Selects the entry with the text in combo box `id` and confirms the choice.
