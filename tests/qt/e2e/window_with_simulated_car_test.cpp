@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
@@ -174,6 +175,20 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     EXPECT_NE(logLines[2].find(",BatteryVolts,CoolantTemp,"), std::string::npos);
     const std::string volts = rows["BatteryVolts"].value;
     EXPECT_NE(logLines[3].find("," + volts.substr(0, volts.find(' ')) + ","), std::string::npos);
+
+    // With Repeat the passes follow one another until Stop, which ends them at once.
+    QTest::mouseClick(&Get<QCheckBox>(*window, m::kParamRepeat), Qt::LeftButton);
+    QTest::mouseClick(&Get<QPushButton>(*window, m::kParamRead), Qt::LeftButton);
+    EXPECT_FALSE(Get<QPushButton>(*window, m::kParamRead).isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return ListLines(*window, m::kParamList).front() == "Bytes read: 16  Count: 3"; },
+        20000));
+    QTest::mouseClick(&Get<QPushButton>(*window, m::kParamStop), Qt::LeftButton);
+    QTest::qWait(50);
+    const std::string stoppedAt = ListLines(*window, m::kParamList).front();
+    QTest::qWait(1500);
+    EXPECT_EQ(ListLines(*window, m::kParamList).front(), stoppedAt);
+    EXPECT_TRUE(Get<QPushButton>(*window, m::kParamRead).isEnabled());
     ::unsetenv("XDG_CONFIG_HOME");
 }
 
