@@ -3,9 +3,21 @@
 #include "resources/control_ids.h"
 #include "unit_commands.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace korvane::cli {
+
+namespace {
+
+// What the loader reads: a regular file that opens. A folder opens as a stream here and
+// a named pipe would block the open, so the type is checked first.
+bool IsReadableFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::ifstream(path).is_open();
+}
+
+} // namespace
 
 int RunDefs(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
@@ -19,7 +31,7 @@ int RunDefs(const CliOptions& options, std::ostream& out, std::ostream& err) {
     // The window goes on without a file; a script wants to know.
     for (const char* name : {"paramdef.ini", "SelectMonitor.ini"}) {
         const std::string path = session.DefinitionPath(name);
-        if (!std::ifstream(path).is_open()) {
+        if (!IsReadableFile(path)) {
             return Fail(err, "defs", "cannot read " + path);
         }
     }
