@@ -48,7 +48,7 @@ TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
     EXPECT_EQ(context.runState, RunState::Idle);
 }
 
-TEST(Application, APortFoundByTheProbeIsLeftClosed) {
+TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
     fakes::PortSandbox sandbox;
     sandbox.Attach(7);
     int boxes = 0;
@@ -59,18 +59,12 @@ TEST(Application, APortFoundByTheProbeIsLeftClosed) {
     std::vector<std::string> found;
     application.Context().serialPort->ListFoundPorts(found);
     EXPECT_EQ(found, (std::vector<std::string>{"COM7"}));
-}
 
-TEST(Application, TheFactoryMakesTheLogicOfEachTemplate) {
-    fakes::PortSandbox sandbox;
-    std::ostringstream trace;
-    Application application({}, trace);
+    // The factory makes the logic of each template.
     const WindowLogicFactory factory = application.LogicFactory();
     fakes::FakeWindow window;
-    auto main = factory(1000, window);
-    EXPECT_NE(dynamic_cast<MainWindowLogic*>(main.get()), nullptr);
-    auto about = factory(103, window);
-    EXPECT_NE(dynamic_cast<AboutLogic*>(about.get()), nullptr);
+    EXPECT_NE(dynamic_cast<MainWindowLogic*>(factory(1000, window).get()), nullptr);
+    EXPECT_NE(dynamic_cast<AboutLogic*>(factory(103, window).get()), nullptr);
     EXPECT_EQ(factory(4711, window), nullptr);
 }
 

@@ -24,25 +24,19 @@ TEST(FillComboBox, SelectsTheMatchingEntryOfASortedComboWhereverItLanded) {
     EXPECT_EQ(window.GetText(kCombo), "COM2");
 }
 
-TEST(FillComboBox, FallsBackToTheEarlierSelectionThenToTheFirstEntry) {
+TEST(FillComboBox, FallsBackToTheEarlierSelectionThenToTheFirstEntryAndMatchesExactly) {
     FakeWindow window;
     FillComboBox(window, kCombo, {"a", "b", "c"}, true, "nothing");
     EXPECT_EQ(window.ComboSelection(kCombo), 0);
-
     window.ComboSetSelection(kCombo, 2);
     FillComboBox(window, kCombo, {"x", "y", "z"}, true, "absent");
     EXPECT_EQ(window.ComboSelection(kCombo), 2);
-
     // An earlier selection beyond the new entries is not kept.
     FillComboBox(window, kCombo, {"only"}, true, "absent");
     EXPECT_EQ(window.SelectedComboText(kCombo), "only");
-
     FillComboBox(window, kCombo, {}, true, "absent");
     EXPECT_EQ(window.ComboSelection(kCombo), -1);
-}
 
-TEST(FillComboBox, MatchesExactlyAndAppendsWithoutReset) {
-    FakeWindow window;
     FillComboBox(window, kCombo, {"NULL", "null ", "null"}, true, "null");
     EXPECT_EQ(window.ComboSelection(kCombo), 2);
     FillComboBox(window, kCombo, {"more"}, false, "more");
@@ -77,7 +71,7 @@ TEST(GetComboText, ConfirmsOnlyChoicesAndTyping) {
     EXPECT_EQ(text, "CO");
 }
 
-TEST(GetComboText, LeavesThePresetTextWithoutASelectedEntry) {
+TEST(GetComboText, LeavesThePresetTextWithoutASelectedEntryAndCutsLongTexts) {
     FakeWindow window;
     window.ComboAdd(kCombo, "first");
     window.ComboAdd(kCombo, std::string(1024, 'x'));
@@ -87,12 +81,8 @@ TEST(GetComboText, LeavesThePresetTextWithoutASelectedEntry) {
     window.ComboSetSelection(kCombo, 1);
     EXPECT_TRUE(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)));
     EXPECT_EQ(text, "none");
-}
 
-TEST(GetItemText, CutsLongTexts) {
-    FakeWindow window;
     window.SetText(5, std::string(2000, 'a'));
-    std::string text;
     GetItemText(window, 5, text);
     EXPECT_EQ(text.size(), kMaxItemText);
 }
@@ -117,17 +107,6 @@ TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {
     window.fileAnswers = {std::nullopt};
     AskOpenFileName(window, name, filter, "/work", "t");
     EXPECT_EQ(window.fileDialogs.back().suggestion, "");
-}
-
-TEST(AttachUpDown, PassesBoundsBaseAndPosition) {
-    FakeWindow window;
-    AttachUpDown(window, 3009, 3020, 0xFFFF, 0, 0x1000, 16);
-    const auto& upDown = window.upDowns.at(3020);
-    EXPECT_EQ(upDown.editId, 3009);
-    EXPECT_EQ(upDown.base, 16);
-    EXPECT_EQ(upDown.lower, 0);
-    EXPECT_EQ(upDown.upper, 0xFFFF);
-    EXPECT_EQ(window.GetText(3009), "1000");
 }
 
 } // namespace

@@ -128,7 +128,8 @@ TEST_F(MainWindowTest, WithoutAnyPortTheScanSaysSoAndTheStatusIsError) {
     EXPECT_TRUE(device.Trace().empty());
 }
 
-TEST_F(MainWindowTest, TypingAPortNameTriesEveryText) {
+TEST_F(MainWindowTest, TypingOrChoosingAPortNameTriesEveryText) {
+    sandbox.Attach(1);
     sandbox.Attach(3);
     logic.OnCreate();
     for (const char* partial : {"C", "CO", "COM"}) {
@@ -147,16 +148,12 @@ TEST_F(MainWindowTest, TypingAPortNameTriesEveryText) {
     EXPECT_EQ(window.GetText(3014), "error");
     EXPECT_NE(window.toolTips[3014].find(sandbox.Link(4)), std::string::npos);
     EXPECT_NE(window.toolTips[3014].find("No such file or directory"), std::string::npos);
-}
 
-TEST_F(MainWindowTest, ChoosingTheOpenPortDoesNothing) {
-    sandbox.Attach(1);
-    sandbox.Attach(3);
-    logic.OnCreate();
+    // Choosing the open port does nothing; moving through the list is no choice.
+    TypePort("COM3");
     window.SetText(3014, "unchanged");
     ChooseEntry(3001, "COM3");
     EXPECT_EQ(window.GetText(3014), "unchanged");
-    // Moving through the list is no choice.
     window.ComboSetSelection(3001, 0);
     Command(3001, N(ComboNotification::SelChange));
     EXPECT_EQ(port.PortName(), "COM3");
@@ -320,8 +317,16 @@ TEST_F(MainWindowTest, LogCommands) {
 
 TEST_F(MainWindowTest, MenuUnitAndModeCommands) {
     logic.OnCreate();
+    // Ticks from the About box keep a run going.
+    ChooseEntry(3015, "12AB05  Test unit");
+    window.SetChecked(3022, true);
+    Command(3017);
+    window.onModal = [this](int) { Ticks(2); };
     Command(109);
     EXPECT_EQ(window.modalDialogs, (std::vector<int>{103}));
+    EXPECT_EQ(context.parameterPassCount, 2);
+    Command(3018);
+    device.ClearTrace();
     Command(3044, 5);
     EXPECT_EQ(context.unitType, UnitType::Aircon);
     Command(3046);
@@ -340,17 +345,6 @@ TEST_F(MainWindowTest, MenuUnitAndModeCommands) {
     Command(107);
     EXPECT_EQ(window.closeRequests, 1);
     EXPECT_TRUE(device.Trace().empty());
-}
-
-TEST_F(MainWindowTest, TicksFromAModalDialogKeepTheRunGoing) {
-    logic.OnCreate();
-    ChooseEntry(3015, "12AB05  Test unit");
-    window.SetChecked(3022, true);
-    Command(3017);
-    window.onModal = [this](int) { Ticks(2); };
-    Command(109);
-    EXPECT_EQ(context.parameterPassCount, 2);
-    EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
 }
 
 class MainWindowNoNullTest : public MainWindowTest {

@@ -77,7 +77,7 @@ protected:
 
 using Log = std::vector<std::string>;
 
-TEST_F(RunControlTest, ReadButtonsSetTheirButtonsAndState) {
+TEST_F(RunControlTest, ReadButtonsSetTheirButtonsAndStateForOnePassWithoutRepeat) {
     Command([&] { control.StartReadMemory(); });
     EXPECT_FALSE(window.IsEnabled(kMemRead));
     EXPECT_TRUE(window.IsEnabled(kMemStop));
@@ -92,16 +92,12 @@ TEST_F(RunControlTest, ReadButtonsSetTheirButtonsAndState) {
     EXPECT_FALSE(window.IsEnabled(kParamRead));
     EXPECT_TRUE(window.IsEnabled(kParamStop));
     EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
-}
 
-TEST_F(RunControlTest, WithoutRepeatARunIsExactlyOnePass) {
-    Command([&] { control.StartReadParameters(); });
+    // Without Repeat a run is exactly one pass.
     Ticks(4);
     EXPECT_EQ(passes.log, (Log{"P1"}));
     EXPECT_TRUE(AtRest());
     EXPECT_EQ(context.runState, RunState::Idle);
-
-    context.readMemoryMode = ReadMemoryMode::Bytes;
     Command([&] { control.StartReadMemory(); });
     Ticks(3);
     EXPECT_EQ(passes.log, (Log{"P1", "M"}));
@@ -157,7 +153,7 @@ TEST_F(RunControlTest, SwitchingToBlocksMidRunGivesAPassThatIsNotFirst) {
     EXPECT_EQ(passes.log, (Log{"M", "B0"}));
 }
 
-TEST_F(RunControlTest, RomIdRequestRunsOnceAtTheNextTick) {
+TEST_F(RunControlTest, RomIdRequestRunsOnceAtTheNextTickInPlaceOfAnyRun) {
     Command([&] { control.RequestRomId(); });
     EXPECT_EQ(window.GetText(3007), "------------");
     EXPECT_EQ(context.runState, RunState::RomIdPending);
@@ -167,42 +163,38 @@ TEST_F(RunControlTest, RomIdRequestRunsOnceAtTheNextTick) {
     EXPECT_EQ(context.runState, RunState::Idle);
     // The buttons are not touched.
     EXPECT_TRUE(window.disabled.empty());
-}
 
-TEST_F(RunControlTest, RomIdDuringARunReplacesItAndLeavesItsButtons) {
+    // During a run it replaces the run and leaves its buttons.
     window.SetChecked(kParamRepeat, true);
     Command([&] { control.StartReadParameters(); });
     Ticks(1);
     Command([&] { control.RequestRomId(); });
     Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"P1", "R"}));
+    EXPECT_EQ(passes.log, (Log{"R", "P1", "R"}));
     EXPECT_TRUE(window.IsEnabled(kParamStop));
     EXPECT_FALSE(window.IsEnabled(kParamRead));
     Command([&] { control.PostStop(); });
     EXPECT_TRUE(AtRest());
-}
 
-TEST_F(RunControlTest, ReadWhileARomIdIsPendingReplacesTheRequest) {
+    // A read while a request is pending replaces the request.
     Command([&] { control.RequestRomId(); });
     Command([&] { control.StartReadParameters(); });
     Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
+    EXPECT_EQ(passes.log, (Log{"R", "P1", "R", "P1"}));
 }
 
-TEST_F(RunControlTest, StopInIdleOnlyRestoresTheButtons) {
+TEST_F(RunControlTest, StopRestoresTheButtonsAndAPostedOneComesBeforeTheNextTick) {
     window.Enable(kParamRead, false);
     context.firstPass = false;
     Command([&] { control.PostStop(); });
     EXPECT_TRUE(AtRest());
     EXPECT_FALSE(context.firstPass);
     EXPECT_EQ(context.runState, RunState::Idle);
-}
 
-TEST_F(RunControlTest, APostedStopIsHandledBeforeTheNextTick) {
+    // A stop posted during a run (its command not yet returned) is handled before the tick.
     window.SetChecked(kParamRepeat, true);
     Command([&] { control.StartReadParameters(); });
     Ticks(1);
-    // Posted but not yet handled (the command has not returned): the tick handles it first.
     control.PostStop();
     Ticks(1);
     EXPECT_EQ(passes.log, (Log{"P1"}));
