@@ -242,11 +242,15 @@ TEST(MainWindowTemplate, MenuHoldsTheCommandsInOrder) {
     EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("Help"));
 
+    // Each command reaches the logic with its ID.
     QStringList file;
     for (QAction* action : menus[0]->menu()->actions()) {
+        if (!action->isSeparator()) {
+            action->trigger();
+        }
         file << (action->isSeparator() ? QStringLiteral("-")
                                        : QStringLiteral("%1 %2")
-                                             .arg(action->property(kControlIdProperty).toInt())
+                                             .arg(recording.last->commands.back().id)
                                              .arg(action->text()));
     }
     EXPECT_EQ(file, QStringList({"2001 Open logfile", "2002 Close logfile", "-",
@@ -254,7 +258,8 @@ TEST(MainWindowTemplate, MenuHoldsTheCommandsInOrder) {
     const QList<QAction*> help = menus[1]->menu()->actions();
     ASSERT_EQ(help.size(), 1);
     EXPECT_EQ(help[0]->text(), QStringLiteral("About"));
-    EXPECT_EQ(help[0]->property(kControlIdProperty).toInt(), ids::kMenuAbout);
+    help[0]->trigger();
+    EXPECT_EQ(recording.last->commands.back(), (Report{ids::kMenuAbout, 0, "About"}));
 }
 
 TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {

@@ -85,9 +85,8 @@ TEST_F(UpDownFixture, StepsStartFromTheNumberTypedIntoTheEdit) {
     address->setText(QStringLiteral("0xFFFF"));
     addressArrows->StepUp();
     EXPECT_EQ(address->text(), QStringLiteral("FFFF"));
-}
 
-TEST_F(UpDownFixture, AnInvertedRangeStepsUpTowardTheUpperBound) {
+    // An inverted range steps up toward the upper bound.
     window->SetUpDown(m::kMemCountUpDown, m::kMemCountEdit, 10, 16, 1, 8);
     countArrows->StepUp();
     EXPECT_EQ(count->text(), QStringLiteral("7"));
