@@ -20,17 +20,28 @@ bool IsReplyTo(const UnitReply& reply, int received, const CommandFrame& frame) 
 // The unit repeats [echo 1, echo 2, data] without end and nothing marks where a reply
 // starts. When bytes are lost on the line, the echo of one reply followed by the first
 // bytes of the next still matches, and then carries an echo byte where the data belongs.
-// Such a reply is taken only when the next one repeats it exactly; a lost byte leaves
-// the stream out of step, so the next three bytes cannot. A unit that answers each frame
-// only once sends nothing more, and then there is nothing to doubt.
+// Such a reply is taken only when the next two repeat it exactly: a lost byte leaves the
+// stream out of step, and only more losses in a certain pattern could mimic it twice. A
+// unit that answers each frame only once sends nothing more, and then there is nothing
+// to doubt.
+constexpr int kConfirmingReplies = 2;
+
 bool MayBeOutOfStep(const UnitReply& reply) {
     return reply[2] == reply[0] || reply[2] == reply[1];
 }
 
-bool ConfirmedByNextReply(const UnitLink& link, const UnitReply& reply) {
-    UnitReply next{};
-    const int received = link.channel.Read(next.data(), kReplyLength);
-    return received == 0 || (received == kReplyLength && next == reply);
+bool ConfirmedByNextReplies(const UnitLink& link, const UnitReply& reply) {
+    for (int i = 0; i < kConfirmingReplies; ++i) {
+        UnitReply next{};
+        const int received = link.channel.Read(next.data(), kReplyLength);
+        if (received == 0 && i == 0) {
+            return true;
+        }
+        if (received != kReplyLength || next != reply) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Reads one address. The failure counter is shared by the whole transaction and only
@@ -45,7 +56,7 @@ bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
         const int received = link.channel.Read(reply.data(), kReplyLength);
         // Replies still coming for an earlier address are skipped by this check.
         if (IsReplyTo(reply, received, frame) &&
-            (!MayBeOutOfStep(reply) || ConfirmedByNextReply(link, reply))) {
+            (!MayBeOutOfStep(reply) || ConfirmedByNextReplies(link, reply))) {
             value = reply[2];
             failures = 0;
             return true;
@@ -65,7 +76,12 @@ bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
 // Reads count addresses handed out one by one, in order, by nextAddress.
 template <typename NextAddress>
 int ReadEach(const UnitLink& link, std::size_t count, NextAddress nextAddress,
-             std::span<std::uint8_t> output) {
+             std::span<std::uint8_t> output, int* addressesRead) {
+    int read = 0;
+    if (addressesRead == nullptr) {
+        addressesRead = &read;
+    }
+    *addressesRead = 0;
     if (output.size() < count) {
         return -1;
     }
@@ -74,6 +90,7 @@ int ReadEach(const UnitLink& link, std::size_t count, NextAddress nextAddress,
         if (!ReadOneAddress(link, nextAddress(), failures, output[k])) {
             return -1;
         }
+        ++*addressesRead;
     }
     RunStopSequence(link);
     return static_cast<int>(count);
@@ -82,25 +99,25 @@ int ReadEach(const UnitLink& link, std::size_t count, NextAddress nextAddress,
 } // namespace
 
 int ReadAddressSequence(const UnitLink& link, const std::map<std::uint32_t, std::string>& addresses,
-                        std::span<std::uint8_t> output) {
+                        std::span<std::uint8_t> output, int* addressesRead) {
     auto next = addresses.begin();
     return ReadEach(
-        link, addresses.size(), [&next] { return (next++)->first; }, output);
+        link, addresses.size(), [&next] { return (next++)->first; }, output, addressesRead);
 }
 
 int ReadAddressSequence(const UnitLink& link, std::span<const std::uint32_t> addresses,
                         std::span<std::uint8_t> output) {
     std::size_t next = 0;
     return ReadEach(
-        link, addresses.size(), [&] { return addresses[next++]; }, output);
+        link, addresses.size(), [&] { return addresses[next++]; }, output, nullptr);
 }
 
 int ReadMemoryRange(const UnitLink& link, std::uint16_t start, std::uint16_t count,
-                    std::span<std::uint8_t> output) {
+                    std::span<std::uint8_t> output, int* addressesRead) {
     // Plain integers past 0xFFFF keep the walk ascending; the frames cut them to 16 bits.
     std::uint32_t next = start;
     return ReadEach(
-        link, count, [&next] { return next++; }, output);
+        link, count, [&next] { return next++; }, output, addressesRead);
 }
 
 } // namespace korvane

@@ -70,13 +70,17 @@ TEST(ReadAddressSequence, OnlyTheEchoOfTheAddressIsAcceptedAndMismatchesCostRere
     EXPECT_EQ(empty.Trace(), StopEvents());
 }
 
-TEST(ReadAddressSequence, DataEqualToAnEchoByteNeedsTheNextReplyToAgree) {
+TEST(ReadAddressSequence, DataEqualToAnEchoByteNeedsTheNextTwoRepliesToAgree) {
     // A lost data byte: the next reply's first byte stood in for it and the stream is out
-    // of step; the reply after that is whole again. Then a repeat that agrees, and a unit
-    // that answers a frame only once.
+    // of step; the reply after that is whole again. Then one repeat that agrees and one that
+    // does not, two repeats that agree, and a unit that answers a frame only once.
     const std::vector<std::tuple<std::vector<fakes::ScriptedRead>, std::uint8_t, int>> cases = {
         {{Reply(0x12, 0x34, 0x12), Reply(0x34, 0x56, 0x12), Reply(0x12, 0x34, 0x56)}, 0x56, 3},
-        {{Reply(0x12, 0x34, 0x34), Reply(0x12, 0x34, 0x34)}, 0x34, 2},
+        {{Reply(0x12, 0x34, 0x12), Reply(0x12, 0x34, 0x12), Reply(0x34, 0x56, 0x12),
+          Reply(0x12, 0x34, 0x56)},
+         0x56,
+         4},
+        {{Reply(0x12, 0x34, 0x34), Reply(0x12, 0x34, 0x34), Reply(0x12, 0x34, 0x34)}, 0x34, 3},
         {{Reply(0x12, 0x34, 0x12), TimedOut()}, 0x12, 2}};
     for (const auto& [replies, value, reads] : cases) {
         FakeDevice device;
