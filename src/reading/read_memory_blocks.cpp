@@ -28,8 +28,9 @@ std::string BlockLine(ReadMemoryState& state, int block, bool justRead) {
     const unsigned address = (blocks.baseAddress + kBlockLength * block) & 0xFFFFU;
     std::string line = FormatText("%04X%c", address, justRead ? '>' : ' ');
     const auto row = state.Row(block);
+    const int held = state.bytesHeld[static_cast<std::size_t>(block)];
     for (int column = 0; column < kBlockLength; ++column) {
-        line += block > blocks.highestBlockRead
+        line += block > blocks.highestBlockRead || column >= held
                     ? std::string("\t--")
                     : FormatText("\t%02X", static_cast<unsigned>(row[column]));
     }
@@ -47,8 +48,7 @@ bool ReadMemoryBlocksPass(Window& window, const UnitLink& link, LogFile& log,
         blocks.currentBlock = 0;
         if (blocks.baseAddress != blocks.lastBaseAddress) {
             blocks.highestBlockRead = 0;
-            state.memoryHistory.fill(0);
-            state.historyCount = 0;
+            state.EmptyBuffer();
         }
     } else if (blocks.currentBlock > blocks.highestBlockRead) {
         blocks.highestBlockRead = blocks.currentBlock;
@@ -58,7 +58,9 @@ bool ReadMemoryBlocksPass(Window& window, const UnitLink& link, LogFile& log,
     const int current = blocks.currentBlock;
     const auto address =
         static_cast<std::uint16_t>((blocks.baseAddress + kBlockLength * current) & 0xFFFFU);
-    const int result = ReadMemoryRange(link, address, kBlockLength, state.Row(current));
+    int read = 0;
+    const int result = ReadMemoryRange(link, address, kBlockLength, state.Row(current), &read);
+    state.NoteRead(current, read);
 
     const int listId = ids::main::kMemList;
     window.ListReset(listId);

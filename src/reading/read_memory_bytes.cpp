@@ -19,6 +19,16 @@ namespace {
 void AgeHistory(ReadMemoryState& state) {
     auto& bytes = state.memoryHistory;
     std::copy_backward(bytes.begin(), bytes.end() - kHistoryRowLength, bytes.end());
+    std::copy_backward(state.bytesHeld.begin(), state.bytesHeld.end() - 1, state.bytesHeld.end());
+}
+
+// A byte of the row in the format, or "--" when that position was never read.
+std::string Cell(ReadMemoryState& state, int row, int i, bool lowerCase) {
+    if (i >= state.bytesHeld[static_cast<std::size_t>(row)]) {
+        return "--";
+    }
+    const auto byte = static_cast<unsigned>(state.Row(row)[static_cast<std::size_t>(i)]);
+    return lowerCase ? FormatText("%2.2x", byte) : FormatText("%02X", byte);
 }
 
 } // namespace
@@ -32,7 +42,10 @@ void ReadMemoryBytesPass(Window& window, const UnitLink& link, LogFile& log,
     window.ListReset(listId);
 
     const auto newest = state.Row(0);
-    const int result = ReadMemoryRange(link, start, static_cast<std::uint16_t>(count), newest);
+    int read = 0;
+    const int result =
+        ReadMemoryRange(link, start, static_cast<std::uint16_t>(count), newest, &read);
+    state.NoteRead(0, read);
     window.ListAdd(listId, FormatText("Bytes read: %d  Count: %d", result, state.bytesPassCount));
     ++state.bytesPassCount;
     state.historyCount = std::min(state.historyCount + 1, kHistoryRows);
@@ -45,10 +58,10 @@ void ReadMemoryBytesPass(Window& window, const UnitLink& link, LogFile& log,
         // The range continues at 0x0000 after 0xFFFF, and so do the addresses shown.
         std::string line = FormatText("%04X", static_cast<unsigned>((start + i) & 0xFFFF));
         for (int row = state.historyCount - 1; row >= 0; --row) {
-            line += FormatText("\t%02X", static_cast<unsigned>(state.Row(row)[i]));
+            line += "\t" + Cell(state, row, i, false);
         }
         window.ListAdd(listId, line);
-        log.Write("%2.2x%c", static_cast<unsigned>(newest[i]), log.Separator());
+        log.Write("%s%c", Cell(state, 0, i, true).c_str(), log.Separator());
     }
     log.Write("\n");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,9 @@ struct ReadMemoryState {
     // The start address the log was last told about by a Bytes pass.
     std::optional<std::uint16_t> lastLoggedStart;
     BlocksState blocks;
+    // Per row, how many bytes from its start hold a reading; the rest were never read since
+    // the buffer was emptied and are shown as "--", not as the zeros they hold.
+    std::array<int, kHistoryRows> bytesHeld{};
 
     std::span<std::uint8_t, kHistoryRowLength> Row(int row) {
         return std::span<std::uint8_t, kHistoryRowLength>(
@@ -49,11 +53,23 @@ struct ReadMemoryState {
             kHistoryRowLength);
     }
 
+    // Zeroes the buffer; nothing in it counts as read any more.
+    void EmptyBuffer() {
+        memoryHistory.fill(0);
+        bytesHeld.fill(0);
+        historyCount = 0;
+    }
+
+    // Records that the first `count` bytes of the row now hold readings.
+    void NoteRead(int row, int count) {
+        int& held = bytesHeld[static_cast<std::size_t>(row)];
+        held = std::max(held, count);
+    }
+
     // Empties the buffer and restarts the Blocks mode; the pass counters of the Bytes
     // mode and its last logged address stay.
     void Clear() {
-        memoryHistory.fill(0);
-        historyCount = 0;
+        EmptyBuffer();
         blocks = BlocksState{};
     }
 };

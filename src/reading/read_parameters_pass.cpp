@@ -37,22 +37,26 @@ void ReadParametersPass(Window& window, AppContext& context, bool firstPass) {
         return;
     }
 
-    // Cleared before the read: positions a failed read does not reach hold 0, never bytes
-    // of an earlier pass.
+    // Only the positions this pass read hold bytes of the unit; after a failure the others
+    // are shown as "--" and logged as empty cells, never converted from a byte nobody sent.
     std::vector<std::uint8_t> bytes(map.size(), 0);
-    const int result = ReadAddressSequence(UnitLinkOf(context), map, bytes);
+    int read = 0;
+    const int result = ReadAddressSequence(UnitLinkOf(context), map, bytes, &read);
     window.ListAdd(ids::main::kParamList,
                    FormatText("Bytes read: %d  Count: %d", result, context.parameterPassCount));
     ++context.parameterPassCount;
 
     // Every raw byte is stored before any formula runs, so a formula that refers to another
     // parameter sees that parameter's byte from this pass.
-    std::size_t position = 0;
+    int position = 0;
     for (const auto& [address, name] : map) {
         if (firstPass) {
             log.Write("%s,", name.c_str());
         }
-        group->SetRawValue(name, bytes[position++]);
+        if (position < read) {
+            group->SetRawValue(name, bytes[static_cast<std::size_t>(position)]);
+        }
+        ++position;
     }
     if (firstPass) {
         log.Write("\n");
@@ -60,12 +64,19 @@ void ReadParametersPass(Window& window, AppContext& context, bool firstPass) {
 
     position = 0;
     for (const auto& [address, name] : map) {
-        const std::string value = group->FormatValue(name);
-        const unsigned long raw = bytes[position++];
-        const std::string line =
-            FormatText("%.*lX \t0x%.*lX \t= %s \t%s", 4, static_cast<unsigned long>(address), 2,
-                       raw, name.c_str(), value.c_str());
-        log.Write("%s,", UpToFirstSpace(value).c_str());
+        std::string line;
+        if (position < read) {
+            const std::string value = group->FormatValue(name);
+            const unsigned long raw = bytes[static_cast<std::size_t>(position)];
+            line = FormatText("%.*lX \t0x%.*lX \t= %s \t%s", 4, static_cast<unsigned long>(address),
+                              2, raw, name.c_str(), value.c_str());
+            log.Write("%s,", UpToFirstSpace(value).c_str());
+        } else {
+            line = FormatText("%.*lX \t-- \t= %s \t--", 4, static_cast<unsigned long>(address),
+                              name.c_str());
+            log.Write(",");
+        }
+        ++position;
         window.ListAdd(ids::main::kParamList, line);
     }
     log.Write("\n");

@@ -67,16 +67,19 @@ void ShowSwitchBytes(Window& window, AppContext& context) {
             map.emplace(*addresses[i], kRows[i].name);
         }
     }
-    // Cleared first, so a failed read shows no bytes left from earlier.
+    // A byte the read did not reach shows as "--", like an address that is no number.
     std::vector<std::uint8_t> bytes(map.size(), 0);
+    int read = 0;
     if (!map.empty()) {
-        ReadAddressSequence(UnitLinkOf(context), map, bytes);
+        ReadAddressSequence(UnitLinkOf(context), map, bytes, &read);
     }
     for (int i = 0; i < 2; ++i) {
         std::optional<std::uint8_t> byte;
         if (addresses[i]) {
             const auto position = std::distance(map.begin(), map.find(*addresses[i]));
-            byte = bytes[static_cast<std::size_t>(position)];
+            if (position < read) {
+                byte = bytes[static_cast<std::size_t>(position)];
+            }
         }
         ShowRow(window, kRows[i], byte);
     }

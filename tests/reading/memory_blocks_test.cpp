@@ -113,6 +113,17 @@ TEST_F(MemoryBlocksPass, CountZeroShowsOnlyTheHeaderAndBlocksPastTheTopShowTheir
     EXPECT_EQ(List()[3], Block(0x0000, '>'));
 }
 
+TEST_F(MemoryBlocksPass, BlockReadPartWayShowsAndLogsOnlyTheBytesRead) {
+    SetInputs("0100", "1");
+    // The first two addresses answer, then the unit falls silent.
+    device.SetResponder(nullptr);
+    device.Script({fakes::Reply(0x01, 0x00, 0xAB), fakes::Reply(0x01, 0x01, 0xCD)});
+    Pass(true);
+    const std::string line = "0100>\tAB\tCD" + Unread(0).substr(5, 14 * 3);
+    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 0", kHeader, line}));
+    EXPECT_EQ(LogLines(), (Lines{"01:02:03.004," + line}));
+}
+
 TEST_F(MemoryBlocksPass, SwitchFromBytesGoesOnWithTheBlocksStateItHas) {
     SetInputs("1000", "4");
     ReadMemoryBytesPass(window, device.Link(), log, state);

@@ -76,14 +76,23 @@ TEST_F(MemoryBytesPass, CountZeroOrInvalidAndAddressesPastTheTop) {
     EXPECT_EQ(List(), (Lines{"Bytes read: 2  Count: 3", "FFFF\t01", "0000\t02"}));
 }
 
-TEST_F(MemoryBytesPass, FailedReadIsShownAndKeepsEarlierBytes) {
+TEST_F(MemoryBytesPass, FailedReadShowsBytesNeverReadAsDashesAndKeepsEarlierOnes) {
+    SetInputs("1000", "2");
+    device.SetClosed(true);
+    Pass();
+    // Nothing was read yet: the zeros of the empty buffer are no readings.
+    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 0", "1000\t--", "1001\t--"}));
+    EXPECT_EQ(LogLines().back(), "01:02:03.004,--,--,");
+
     memory[0x1000] = 0x5A;
-    SetInputs("1000", "1");
+    memory[0x1001] = 0x6B;
+    device.SetClosed(false);
     Pass();
     device.SetClosed(true);
     Pass();
-    // The position not read keeps the byte aged into it from the previous reading.
-    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 1", "1000\t5A\t5A"}));
+    // The positions not read keep the bytes aged into them from the previous reading.
+    EXPECT_EQ(List(),
+              (Lines{"Bytes read: -1  Count: 2", "1000\t--\t5A\t5A", "1001\t--\t6B\t6B"}));
 }
 
 } // namespace
