@@ -191,7 +191,9 @@ void MainWindowLogic::ChoosePort(int notification) {
         return;
     }
     SerialPort& port = *context_.serialPort;
-    if (name == port.PortName()) {
+    // Choosing the port in use again is how a user reconnects a unit whose device went
+    // away and came back; a port that still works is left alone.
+    if (name == port.PortName() && !port.DeviceLost()) {
         return;
     }
     OpenUnitPort(port, name);

@@ -64,6 +64,10 @@ public:
     // their number.
     int ListFoundPorts(std::vector<std::string>& names) const;
 
+    // True when a read on the open port failed, as it does once the device is gone (a
+    // cable pulled, a pseudo-terminal closed): only opening it again can bring it back.
+    bool DeviceLost() const { return deviceLost; }
+
     // Why the last Open failed; empty when it succeeded.
     const PortOpenError& LastOpenError() const { return lastOpenError; }
 
@@ -77,6 +81,7 @@ private:
     std::string name = "none";
     PortTable portTable = kInitialPortTable;
     PortOpenError lastOpenError;
+    bool deviceLost = false;
 };
 
 } // namespace korvane

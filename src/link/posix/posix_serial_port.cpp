@@ -91,6 +91,7 @@ SerialPort::~SerialPort() {
 void SerialPort::Close() {
     device.reset();
     name = "none";
+    deviceLost = false;
 }
 
 bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int stopBits) {
@@ -171,7 +172,11 @@ int SerialPort::Read(std::uint8_t* buffer, int count) {
     if (count == 0) {
         return 0;
     }
-    return ReadWithTimeouts(device->fd, buffer, count);
+    const int received = ReadWithTimeouts(device->fd, buffer, count);
+    if (received < 0) {
+        deviceLost = true;
+    }
+    return received;
 }
 
 int SerialPort::Purge() {

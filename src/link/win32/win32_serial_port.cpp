@@ -92,6 +92,7 @@ SerialPort::~SerialPort() {
 void SerialPort::Close() {
     device.reset();
     name = "none";
+    deviceLost = false;
 }
 
 bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int stopBits) {
@@ -157,6 +158,7 @@ int SerialPort::Read(std::uint8_t* buffer, int count) {
     }
     DWORD received = 0;
     if (!ReadFile(device->handle, buffer, static_cast<DWORD>(count), &received, nullptr)) {
+        deviceLost = true;
         return -1;
     }
     return static_cast<int>(received);
