@@ -2,7 +2,27 @@
 
 #include <cerrno>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace korvane {
+
+namespace {
+
+// A file deleted while open (or with its folder) still takes writes, which are then lost
+// with it; the dump must not go on as if they were kept.
+bool StillLinked(std::FILE* file) {
+#ifdef _WIN32
+    (void)file;
+    return true;
+#else
+    struct stat info {};
+    return ::fstat(::fileno(file), &info) == 0 && (!S_ISREG(info.st_mode) || info.st_nlink > 0);
+#endif
+}
+
+} // namespace
 
 DumpFile::~DumpFile() {
     (void)Close();
@@ -33,6 +53,10 @@ bool DumpFile::Write(std::span<const std::uint8_t> bytes) {
     const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file_);
     if (written != bytes.size() || std::fflush(file_) != 0) {
         NoteError(std::errc::io_error);
+        return false;
+    }
+    if (!StillLinked(file_)) {
+        error_ = std::make_error_code(std::errc::no_such_file_or_directory);
         return false;
     }
     return true;
