@@ -91,8 +91,7 @@ TEST_F(MemoryBytesPass, FailedReadShowsBytesNeverReadAsDashesAndKeepsEarlierOnes
     device.SetClosed(true);
     Pass();
     // The positions not read keep the bytes aged into them from the previous reading.
-    EXPECT_EQ(List(),
-              (Lines{"Bytes read: -1  Count: 2", "1000\t--\t5A\t5A", "1001\t--\t6B\t6B"}));
+    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 2", "1000\t--\t5A\t5A", "1001\t--\t6B\t6B"}));
 }
 
 } // namespace
