@@ -76,13 +76,13 @@ protected:
         ASSERT_EQ(clean.size(), 1u);
         ASSERT_EQ(clean[0].bytesRead, expectedBytes);
         const std::vector<std::string>& cleanLines = clean[0].lines;
-        // A parameter line shows 0x00 when its address was not reached; a memory line
-        // shows 00 until read and then the last byte read.
+        // A parameter line shows "--" when its address was not reached; a memory line
+        // shows "--" until read and then the last byte read.
         std::vector<std::string> cleanShown;
-        std::vector<std::string> zeros;
+        std::vector<std::string> neverRead;
         for (int i = 0; i < expectedBytes; ++i) {
             cleanShown.push_back(Shown(cleanLines[i], memory));
-            zeros.push_back(memory ? "00" : cleanShown[i].substr(0, 6) + "0x00");
+            neverRead.push_back(memory ? "--" : cleanShown[i].substr(0, 6) + "--");
         }
         StartCar(faulty, {"--seed", kSeed, GetParam().option, GetParam().rate});
         command.insert(command.begin(),
@@ -91,7 +91,7 @@ protected:
         const CliResult result = RunCli(command);
         const std::vector<Pass> passes = Passes(result.out);
         ASSERT_EQ(passes.size(), 3u) << result.out << result.err;
-        std::vector<std::string> unread = zeros;
+        std::vector<std::string> unread = neverRead;
         for (const Pass& pass : passes) {
             ASSERT_EQ(pass.lines.size(), cleanLines.size()) << result.out;
             const bool complete = pass.bytesRead == expectedBytes;
@@ -101,12 +101,13 @@ protected:
                 shown.push_back(Shown(pass.lines[i], memory));
             }
             if (!IsGarble()) {
-                ExpectOnlyBytesTheUnitSent(shown, cleanShown, memory ? unread : zeros, complete);
+                ExpectOnlyBytesTheUnitSent(shown, cleanShown, memory ? unread : neverRead,
+                                           complete);
             }
-            // The switch bytes have a read of their own, and show 00 when it fails.
+            // The switch bytes have a read of their own, and show "--" when it fails.
             for (std::size_t i = expectedBytes; i < cleanLines.size() && !IsGarble(); ++i) {
                 const std::string failed = cleanLines[i].substr(0, cleanLines[i].find(": ") + 2);
-                EXPECT_TRUE(pass.lines[i] == cleanLines[i] || pass.lines[i] == failed + "00")
+                EXPECT_TRUE(pass.lines[i] == cleanLines[i] || pass.lines[i] == failed + "--")
                     << pass.lines[i];
             }
             unread = shown;
@@ -159,7 +160,7 @@ TEST_F(QuietUnits, ASilentUnitGivesNoRomIdAndAnUnechoingOneNoBytes) {
     ASSERT_EQ(passes.size(), 1u) << result.out;
     EXPECT_EQ(passes[0].bytesRead, -1);
     for (const std::string& line : passes[0].lines) {
-        EXPECT_TRUE(Contains(line, "\t0x00 \t") || Contains(line, "switches: 00")) << line;
+        EXPECT_TRUE(Contains(line, "\t-- \t") || Contains(line, "switches: --")) << line;
     }
 }
 
