@@ -58,7 +58,8 @@ void ReadMemoryBytesPass(Window& window, const UnitLink& link, LogFile& log,
         // The range continues at 0x0000 after 0xFFFF, and so do the addresses shown.
         std::string line = FormatText("%04X", static_cast<unsigned>((start + i) & 0xFFFF));
         for (int row = state.historyCount - 1; row >= 0; --row) {
-            line += "\t" + Cell(state, row, i, false);
+            line += '\t';
+            line += Cell(state, row, i, false);
         }
         window.ListAdd(listId, line);
         log.Write("%s%c", Cell(state, 0, i, true).c_str(), log.Separator());
