@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -111,6 +114,22 @@ bool CloseFile(int handle) {
 
 #endif
 
+// Read through a separate stream, as the append handle is write-only; devices, pipes and
+// files that cannot be read are taken to end cleanly.
+bool LastByteIsNotLineFeed(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file || file.tellg() <= 0) {
+        return false;
+    }
+    file.seekg(-1, std::ios::end);
+    char last = '\n';
+    return file.get(last) && last != '\n';
+}
+
 } // namespace
 
 AppendOnlyFile::~AppendOnlyFile() {
@@ -120,6 +139,7 @@ AppendOnlyFile::~AppendOnlyFile() {
 bool AppendOnlyFile::Open(const std::string& path) {
     Close();
     handle_ = OpenForAppend(path);
+    endsMidLine_ = handle_ >= 0 && LastByteIsNotLineFeed(path);
     return handle_ >= 0;
 }
 

@@ -21,6 +21,9 @@ public:
     // before is closed first. False when it cannot be opened.
     bool Open(const std::string& path);
     bool IsOpen() const { return handle_ >= 0; }
+    // True when the file, as opened, ends in a line without its line feed: the last writer
+    // was stopped mid-line (a power cut, a killed program).
+    bool EndsMidLine() const { return endsMidLine_; }
 
     enum class AppendResult {
         Appended,    // all bytes are in the file (and on the device when asked for)
@@ -39,6 +42,7 @@ public:
 
 private:
     int handle_ = -1;
+    bool endsMidLine_ = false;
 };
 
 } // namespace korvane

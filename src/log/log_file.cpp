@@ -23,9 +23,10 @@ bool LogFile::Open(const std::string& fileName) {
         return false;
     }
     isOpen_ = true;
-    // A new file starts with a new line, whatever the last write to the earlier one left.
+    // A new file starts with a new line, whatever the last write to the earlier one left,
+    // and a file whose last line was cut off is given its line end first.
     atLineStart_ = true;
-    tornLine_ = false;
+    tornLine_ = file_.EndsMidLine();
     std::string extension;
     separator_ = FileExtension(extension, fileName) && extension == "csv" ? ',' : ' ';
     if (!WriteText("Starting log session.\n")) {

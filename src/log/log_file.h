@@ -68,7 +68,7 @@ private:
     AppendOnlyFile file_;
     char separator_ = ' ';
     bool atLineStart_ = true;
-    bool tornLine_ = false; // the file ends in a piece of a failed write
+    bool tornLine_ = false; // the file ends in a piece of a line: a failed write, a power cut
     bool failed_ = false;
 };
 

@@ -71,6 +71,16 @@ TEST_F(LogFileLines, FirstWriteAfterALineFeedIsStampedAndEachWriteIsCut) {
                                        std::string(1023, 'z'));
 }
 
+TEST_F(LogFileLines, SessionOnALogCutMidRowStartsOnANewLine) {
+    const std::string path = folder.File("cut.csv");
+    testing::WriteWholeFile(path, "01:02:03.004,800,8");
+    ASSERT_TRUE(log.Open(path));
+    EXPECT_TRUE(log.Write("900,\n"));
+    EXPECT_EQ(ReadWholeFile(path), "01:02:03.004,800,8\n"
+                                   "14:05:09.042,Starting log session.\n"
+                                   "14:05:09.042,900,\n");
+}
+
 TEST_F(LogFileLines, ReopeningMovesFurtherLinesToTheNewFileAndReleasesTheOld) {
     const std::filesystem::path descriptors = "/proc/self/fd";
     const auto openFiles = [&] {
