@@ -44,6 +44,14 @@ public:
     // parity and stop bits. False, with no port held, when it cannot be opened or set up.
     bool Open(const std::string& portName, int baudRate, int parity, int stopBits);
     bool IsOpen() const { return device != nullptr; }
+
+    // Lets Open take whatever rate the driver makes instead of refusing a port whose driver
+    // made a rate more than 2% off: for simulators and emulators that cannot make the line's
+    // rate. Off unless asked for.
+    void AcceptAnyRate(bool accept) { anyRate = accept; }
+    // The rate the driver reported when the open port was set up; 0 when no port is open.
+    int MadeBaudRate() const { return device ? madeBaudRate : 0; }
+
     // The name the open port was opened with; "none" when no port is open.
     std::string PortName() const { return name; }
 
@@ -82,6 +90,8 @@ private:
     PortTable portTable = kInitialPortTable;
     PortOpenError lastOpenError;
     bool deviceLost = false;
+    bool anyRate = false;
+    int madeBaudRate = 0;
 };
 
 } // namespace korvane

@@ -1,7 +1,9 @@
 #include "link/posix/line_settings.h"
 
+#include "link/line_rate_check.h"
+#include "link/posix/line_driver.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <sys/ioctl.h>
 #include <system_error>
 
@@ -28,13 +30,6 @@ const StandardSpeed* FindStandardSpeed(int rate) {
         }
     }
     return nullptr;
-}
-
-// Drivers may report the rate their divisor achieves rather than the one asked for; a
-// difference within 1% is well inside what an asynchronous receiver tolerates.
-bool CloseEnough(unsigned reported, int wanted) {
-    const long difference = std::labs(static_cast<long>(reported) - wanted);
-    return difference * 100 <= wanted;
 }
 
 std::string SystemText() {
@@ -100,7 +95,10 @@ void RestoreLine(int fd, const SavedLine& saved) {
     }
 }
 
-bool ConfigureLine(int fd, int baudRate, int parity, int stopBits, std::string& reason) {
+bool ConfigureLine(int fd, const LineRequest& request, unsigned& madeRate, std::string& reason) {
+    const int baudRate = request.baudRate;
+    const int parity = request.parity;
+    const int stopBits = request.stopBits;
     if (baudRate <= 0) {
         reason = "the device cannot run at " + std::to_string(baudRate) + " baud";
         return false;
@@ -150,16 +148,28 @@ bool ConfigureLine(int fd, int baudRate, int parity, int stopBits, std::string& 
         reason = SystemText();
         return false;
     }
-    if (standard == nullptr && !SetCustomLineRate(fd, static_cast<unsigned>(baudRate))) {
+    const bool rateSet =
+        standard != nullptr || SetCustomLineRate(fd, static_cast<unsigned>(baudRate));
+    if (!rateSet && !request.anyRate) {
         reason = "the device cannot run at " + std::to_string(baudRate) + " baud";
         return false;
     }
-    // Only the rate is read back: pseudo-terminals, for one, drop the parity flags.
+    // Only the rate is read back, as a driver may fall back to another one silently;
+    // pseudo-terminals, for one, drop the parity flags.
     LineRate rate;
-    if (!ReadLineRate(fd, rate) || !CloseEnough(rate.output, baudRate) ||
-        !CloseEnough(rate.input, baudRate)) {
-        reason = "the device cannot run at " + std::to_string(baudRate) + " baud";
+    if (!ActiveLineDriver().ReadRate(fd, rate)) {
+        reason = "the device does not report its rate";
         return false;
+    }
+    madeRate = rate.output;
+    if (request.anyRate) {
+        return true;
+    }
+    for (const unsigned made : {rate.output, rate.input}) {
+        if (!RateCloseEnough(made, baudRate)) {
+            reason = WrongRateReason(baudRate, made);
+            return false;
+        }
     }
     return true;
 }

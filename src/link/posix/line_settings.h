@@ -17,10 +17,17 @@ struct SavedLine {
 bool SaveLine(int fd, SavedLine& saved);
 void RestoreLine(int fd, const SavedLine& saved);
 
-// Raw 8-bit line without flow control at the given rate, parity code (0 none, 1 odd, 2 even)
-// and stop-bit code (0 one, 2 two). False, with the reason, when any of them cannot be set;
-// the rate is read back from the driver, as a driver may fall back to another rate silently.
-bool ConfigureLine(int fd, int baudRate, int parity, int stopBits, std::string& reason);
+struct LineRequest {
+    int baudRate = 0;
+    int parity = 0;       // 0 none, 1 odd, 2 even
+    int stopBits = 0;     // 0 one, 2 two
+    bool anyRate = false; // take whatever rate the driver makes
+};
+
+// Raw 8-bit line without flow control at the requested rate, parity and stop bits; the rate
+// the driver reports afterwards goes to `madeRate`. False, with the reason, when any of them
+// cannot be set or, unless any rate will do, the driver made a rate more than 2% off.
+bool ConfigureLine(int fd, const LineRequest& request, unsigned& madeRate, std::string& reason);
 
 // Holds DTR and RTS inactive. Devices without modem lines (pseudo-terminals) are left alone.
 void LowerModemLines(int fd);

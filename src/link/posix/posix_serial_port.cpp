@@ -1,5 +1,6 @@
 #include "link/line_timeouts.h"
 #include "link/port_device.h"
+#include "link/posix/line_driver.h"
 #include "link/posix/line_settings.h"
 #include "link/posix/terminal_refusal.h"
 #include "link/posix/timed_io.h"
@@ -72,6 +73,9 @@ struct SerialPort::Device {
             DrainOutput(fd);
             RestoreLine(fd, saved);
         }
+        if (lowLatencyDriver != nullptr) {
+            (void)lowLatencyDriver->SetLowLatency(fd, false);
+        }
         // Exclusive mode would otherwise outlive us while anyone else holds the terminal.
         (void)ioctl(fd, TIOCNXCL);
         close(fd); // also releases the lock
@@ -80,6 +84,8 @@ struct SerialPort::Device {
     int fd;
     SavedLine saved;
     bool restoreOnRelease = false;
+    // The driver that switched low latency on for this port, to switch it off on release.
+    const LineDriver* lowLatencyDriver = nullptr;
 };
 
 SerialPort::SerialPort() = default;
@@ -145,13 +151,21 @@ bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int
     }
     opened->restoreOnRelease = true;
     std::string reason;
-    if (!ConfigureLine(fd, baudRate, parity, stopBits, reason)) {
+    unsigned madeRate = 0;
+    if (!ConfigureLine(fd, {baudRate, parity, stopBits, anyRate}, madeRate, reason)) {
         return refuse(reason, 0);
     }
     LowerModemLines(fd);
+    // Drivers and pseudo-terminals that do not know the flag simply stay as they are.
+    const LineDriver& driver = ActiveLineDriver();
+    bool lowLatency = false;
+    if (driver.ReadLowLatency(fd, lowLatency) && !lowLatency && driver.SetLowLatency(fd, true)) {
+        opened->lowLatencyDriver = &driver;
+    }
 
     device = std::move(opened);
     name = portName;
+    madeBaudRate = static_cast<int>(madeRate);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "link/line_rate_check.h"
 #include "link/line_timeouts.h"
 #include "link/port_device.h"
 #include "link/serial_port.h"
@@ -67,6 +68,8 @@ struct SerialPort::Device {
     Device& operator=(const Device&) = delete;
 
     ~Device() {
+        // Bytes still queued leave at the rate they were written with.
+        FlushFileBuffers(handle);
         if (savedLineKnown) {
             SetCommState(handle, &savedLine);
         }
@@ -98,13 +101,21 @@ void SerialPort::Close() {
 bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int stopBits) {
     Close();
     lastOpenError = {};
-    const std::string path = PortDevicePath(portName);
-    lastOpenError.device = path;
+    const auto refuse = [this](std::string reason) {
+        lastOpenError.reason = std::move(reason);
+        return false;
+    };
     const auto fail = [this](DWORD code) {
         lastOpenError.code = static_cast<int>(code);
         lastOpenError.reason = SystemText(code);
         return false;
     };
+    if (portName.find('/') != std::string::npos) {
+        lastOpenError.device = portName;
+        return refuse("a device path of another system; name a port such as COM1");
+    }
+    const std::string path = PortDevicePath(portName);
+    lastOpenError.device = path;
 
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -122,13 +133,30 @@ bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int
         opened->savedLine = block;
         opened->savedLineKnown = true;
     } else {
+        // Windows refuses a block whose XON and XOFF characters are equal, even unused.
         block = DCB{};
+        block.XonChar = 0x11;
+        block.XoffChar = 0x13;
+        block.XonLim = 2048;
+        block.XoffLim = 512;
     }
     opened->savedTimeoutsKnown = GetCommTimeouts(handle, &opened->savedTimeouts) != FALSE;
 
     SetLine(block, baudRate, parity, stopBits);
     if (!SetCommState(handle, &block)) {
         return fail(GetLastError());
+    }
+    // Only the rate is read back: a driver may take another one silently (a pseudo-terminal
+    // under an emulator becomes 38400), and some drop the parity setting.
+    DCB made{};
+    made.DCBlength = sizeof(DCB);
+    if (!GetCommState(handle, &made)) {
+        if (!anyRate) {
+            return refuse("the device does not report its rate");
+        }
+        made.BaudRate = 0;
+    } else if (!anyRate && !RateCloseEnough(made.BaudRate, baudRate)) {
+        return refuse(WrongRateReason(baudRate, made.BaudRate));
     }
     COMMTIMEOUTS timeouts = LineTimeouts();
     if (!SetCommTimeouts(handle, &timeouts)) {
@@ -137,6 +165,7 @@ bool SerialPort::Open(const std::string& portName, int baudRate, int parity, int
 
     device = std::move(opened);
     name = portName;
+    madeBaudRate = static_cast<int>(made.BaudRate);
     return true;
 }
 
