@@ -10,7 +10,8 @@ constexpr int kWriteAttempts = 8;
 
 } // namespace
 
-std::uint8_t WriteMemoryByte(const UnitLink& link, std::uint16_t address, std::uint8_t data) {
+std::uint8_t WriteMemoryByte(const UnitLink& link, std::uint16_t address, std::uint8_t data,
+                             bool* answered) {
     RunStopSequence(link);
 
     CommandFrame readFrame{};
@@ -25,16 +26,21 @@ std::uint8_t WriteMemoryByte(const UnitLink& link, std::uint16_t address, std::u
     const std::uint8_t oldValue = reply[2];
 
     std::uint8_t newValue = oldValue;
+    bool anyReply = false;
     for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
         link.channel.Write(request.data(), kFrameCapacity);
         const int count = link.channel.Read(reply.data(), kReplyLength);
         newValue = reply[2];
+        anyReply = anyReply || count == kReplyLength;
         if (count == kReplyLength && newValue != oldValue) {
             break;
         }
     }
 
     RunStopSequence(link);
+    if (answered != nullptr) {
+        *answered = anyReply;
+    }
     return newValue;
 }
 
