@@ -229,6 +229,10 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, int
            },
            "The unit to talk to: ecu (default), tcu, aircon, 4ws or cruise")
         ->type_name("UNIT");
+    app.add_flag("--any-rate", options.anyRate,
+                 "Open the port at whatever rate its driver makes, with a warning naming it "
+                 "(for simulators and emulators that cannot make 1953 baud; a real adapter "
+                 "at another rate does not reach the unit)");
 
     std::vector<std::string> variableTexts;
     std::uint32_t readAddress = 0;

@@ -60,6 +60,9 @@ struct CliOptions {
     // A port table name or a device path; empty for the one the definitions prefer.
     std::string port;
     UnitType unit = UnitType::Ecu;
+    // Open the port at whatever rate the driver makes instead of refusing one more than 2%
+    // off 1953 baud; a warning on standard error names the rate.
+    bool anyRate = false;
 
     CliCommand command = CliCommand::Eval;
     EvalOptions eval;

@@ -9,7 +9,11 @@
 #include "romtools/dump_dialog_logic.h"
 #include "stop_signal.h"
 
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace korvane::cli {
 
@@ -18,6 +22,14 @@ namespace {
 namespace d = ids::dump;
 
 // The first message box the dialog showed after the first `seen` ones, or none.
+bool StandardErrorIsTerminal() {
+#if defined(_WIN32)
+    return _isatty(2) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
 const HeadlessWindow::ShownMessage* NewMessage(const HeadlessWindow& dialog, std::size_t seen) {
     return dialog.Messages().size() > seen ? &dialog.Messages()[seen] : nullptr;
 }
@@ -70,7 +82,7 @@ int RunDump(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return FailedStart(dialog.Messages().back(), request.file, err);
     }
 
-    DumpProgress progress(err, isatty(STDERR_FILENO) != 0);
+    DumpProgress progress(err, StandardErrorIsTerminal());
     Pacer pacer(request.intervalMs);
     const std::size_t messagesBefore = dialog.Messages().size();
     while (dialog.GetText(d::kStatus) != "* COMPLETE *" && pacer.WaitForNextStep(stop)) {

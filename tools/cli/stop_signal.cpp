@@ -1,3 +1,6 @@
+// SIGINT and SIGTERM; Windows has its own handler in stop_signal_windows.cpp.
+#if !defined(_WIN32)
+
 #include "stop_signal.h"
 
 #include <atomic>
@@ -86,3 +89,5 @@ bool StopSignal::WaitMs(int milliseconds) const {
 }
 
 } // namespace korvane::cli
+
+#endif

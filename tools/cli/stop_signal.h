@@ -2,9 +2,10 @@
 
 namespace korvane::cli {
 
-// SIGINT and SIGTERM turned into a request to stop: the work under way finishes, and the
-// command ends at its next check. A second signal ends the program at once, for a unit
-// that keeps a transaction waiting. One instance at a time.
+// SIGINT and SIGTERM (on Windows: Ctrl+C, Ctrl+Break and closing the console) turned into
+// a request to stop: the work under way finishes, and the command ends at its next check.
+// A second signal ends the program at once, for a unit that keeps a transaction waiting.
+// One instance at a time.
 class StopSignal {
 public:
     StopSignal();
