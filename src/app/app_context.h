@@ -3,6 +3,7 @@
 #include "link/unit_link.h"
 
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -59,6 +60,9 @@ struct AppContext {
     std::string programDirectory;
     std::string logFileName = "korvane.csv";
     std::string dumpFileName = "romdump.bin";
+    // Lines that head the message list when the main window is created: which folder
+    // start-up chose to work in and what it put there. Empty for a plain start.
+    std::vector<std::string> startupMessages;
 };
 
 // The line, pauses and unit the transactions of a reading pass or command use. The

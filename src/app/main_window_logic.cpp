@@ -43,6 +43,9 @@ void MainWindowLogic::OnCreate() {
     window_.StartTimer(kPollPeriodMs);
 
     ListBoxMessages messages(window_, m::kMemList);
+    for (const auto& line : context_.startupMessages) {
+        window_.ListAdd(m::kMemList, line);
+    }
     // Bare names, opened in the working directory and echoed as the user knows them.
     context_.definitions->LoadParameterFile("paramdef.ini", &messages);
     context_.definitions->LoadMonitorFile("SelectMonitor.ini", &messages);

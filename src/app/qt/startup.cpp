@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-int StartKorvane() {
+int StartKorvane(const std::vector<std::string>& startupMessages) {
     // Start-up creates the port, the store and the log before the main window; leaving
     // this function is the shutdown, in the reverse order of their use.
     Application application(
@@ -15,6 +15,7 @@ int StartKorvane() {
             QtShell::ShowMessageBox(text, caption, MessageBoxStyle::Ok);
         },
         std::cout);
+    application.Context().startupMessages = startupMessages;
     QtShell shell(application.LogicFactory());
     return shell.RunMainWindow();
 }
