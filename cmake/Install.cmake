@@ -35,5 +35,14 @@ if(TARGET korvane)
 
     # What --user-folder copies into a new user folder.
     install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/korvane/examples)
+    install(FILES ${korvane_packaging}/${KORVANE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${korvane_packaging}/${KORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # The PNGs were rendered from the SVG (rsvg-convert -w 48 and -w 256).
+    foreach(size scalable 48x48 256x256)
+        file(GLOB icon ${korvane_packaging}/icons/${size}/${KORVANE_APP_ID}.*)
+        install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+    endforeach()
 endif()
 
