@@ -46,3 +46,4 @@ if(TARGET korvane)
     endforeach()
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
