@@ -81,18 +81,22 @@ std::vector<std::string> PrepareUserFolder(const fs::path& folder, const fs::pat
         }
     }
     std::sort(files.begin(), files.end());
-    std::string copied;
+    std::string line = "Copied the example files:";
+    bool copiedAny = false;
     for (const auto& file : files) {
         std::error_code copyError;
         if (fs::copy_file(file, folder / file.filename(), fs::copy_options::skip_existing,
                           copyError)) {
-            copied += " " + file.filename().string();
+            // Appended piece by piece: GCC 12 at -O3 misjudges a concatenated temporary.
+            line.push_back(' ');
+            line.append(file.filename().string());
+            copiedAny = true;
         }
     }
-    if (copied.empty()) {
+    if (!copiedAny) {
         return {"No example definition files could be copied from " + examples.string()};
     }
-    return {"Copied the example files:" + copied};
+    return {line};
 }
 
 WorkFolderOutcome EnterWorkFolder(const StartOptions& options, const fs::path& examples) {
