@@ -46,4 +46,5 @@ if(TARGET korvane)
     endforeach()
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
