@@ -19,6 +19,9 @@ inline constexpr int kMenuOpenLog = 2001;
 inline constexpr int kMenuCloseLog = 2002;
 inline constexpr int kMenuDumpMemory = 2003;
 inline constexpr int kMenuChecksumFile = 2004;
+// The graph windows, beyond the original menu.
+inline constexpr int kMenuViewLog = 2005;
+inline constexpr int kMenuGraph = 2006;
 
 // Controls of the main window (template 1000).
 namespace main {

@@ -238,28 +238,32 @@ TEST(MainWindowTemplate, MenuHoldsTheCommandsInOrder) {
     auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
     QMenuBar* bar = window->MainHost()->menuBar();
     const QList<QAction*> menus = bar->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("Help"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("View"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("Help"));
 
-    // Each command reaches the logic with its ID.
-    QStringList file;
-    for (QAction* action : menus[0]->menu()->actions()) {
-        if (!action->isSeparator()) {
-            action->trigger();
+    // Each command reaches the logic with its ID ("View logfile..." would open a file
+    // dialog, so it is found by its ID instead).
+    const auto commands = [&](QMenu& menu) {
+        QStringList texts;
+        for (QAction* action : menu.actions()) {
+            const bool opensDialog =
+                action == window->Controls().FindMenuCommand(ids::kMenuViewLog);
+            if (!action->isSeparator() && !opensDialog) {
+                action->trigger();
+            }
+            const int id = opensDialog ? ids::kMenuViewLog : recording.last->commands.back().id;
+            texts << (action->isSeparator() ? QStringLiteral("-")
+                                            : QStringLiteral("%1 %2").arg(id).arg(action->text()));
         }
-        file << (action->isSeparator() ? QStringLiteral("-")
-                                       : QStringLiteral("%1 %2")
-                                             .arg(recording.last->commands.back().id)
-                                             .arg(action->text()));
-    }
-    EXPECT_EQ(file, QStringList({"2001 Open logfile", "2002 Close logfile", "-",
-                                 "2004 Checksum file", "2003 Dump Memory", "-", "107 Exit"}));
-    const QList<QAction*> help = menus[1]->menu()->actions();
-    ASSERT_EQ(help.size(), 1);
-    EXPECT_EQ(help[0]->text(), QStringLiteral("About"));
-    help[0]->trigger();
-    EXPECT_EQ(recording.last->commands.back(), (Report{ids::kMenuAbout, 0, "About"}));
+        return texts;
+    };
+    EXPECT_EQ(commands(*menus[0]->menu()),
+              QStringList({"2001 Open logfile", "2002 Close logfile", "-", "2004 Checksum file",
+                           "2003 Dump Memory", "-", "2005 View logfile...", "-", "107 Exit"}));
+    EXPECT_EQ(commands(*menus[1]->menu()), QStringList({"2006 Graph"}));
+    EXPECT_EQ(commands(*menus[2]->menu()), QStringList({"109 About"}));
 }
 
 TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cctype>
+#include <cstdio>
 #include <map>
 
 namespace korvane::cli {
@@ -188,6 +189,38 @@ void AddDump(CLI::App& app, CliOptions& options) {
     dump->callback([&options] { options.command = CliCommand::Dump; });
 }
 
+void AddPlot(CLI::App& app, CliOptions& options) {
+    CLI::App* plot = app.add_subcommand(
+        "plot", "Draw a log's Read Parameters runs as strip charts into a PNG or SVG file");
+    plot->add_option("LOG", options.plot.log, "A log file written by Korvane or korvane-cli")
+        ->required();
+    plot->add_option("--out", options.plot.out, "The image to write: FILE.png or FILE.svg")
+        ->required()
+        ->type_name("FILE");
+    plot->add_option("--params", options.plot.params,
+                     "The columns to draw, top to bottom (default: the first four)")
+        ->delimiter(',')
+        ->type_name("A,B,...");
+    plot->add_option_function<std::string>(
+            "--size",
+            [&options](const std::string& text) {
+                int width = 0;
+                int height = 0;
+                char extra = 0;
+                if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &extra) != 2 ||
+                    width < 200 || height < 100 || width > 10000 || height > 10000) {
+                    throw CLI::ValidationError("--size", "WIDTHxHEIGHT in pixels, at least "
+                                                         "200x100 and at most 10000x10000: " +
+                                                             text);
+                }
+                options.plot.width = width;
+                options.plot.height = height;
+            },
+            "Image size in pixels (default 1200x800)")
+        ->type_name("WxH");
+    plot->callback([&options] { options.command = CliCommand::Plot; });
+}
+
 } // namespace
 
 std::optional<std::uint8_t> ParseByteText(const std::string& text) {
@@ -247,6 +280,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, int
     AddRead(app, options, readAddress);
     AddWrite(app, options, writeAddress, writeData);
     AddDump(app, options);
+    AddPlot(app, options);
 
     try {
         app.parse(argc, argv);

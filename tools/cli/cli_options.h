@@ -9,7 +9,7 @@
 
 namespace korvane::cli {
 
-enum class CliCommand { Eval, Defs, Checksum, Ports, RomId, Params, Read, Write, Dump };
+enum class CliCommand { Eval, Defs, Checksum, Ports, RomId, Params, Read, Write, Dump, Plot };
 
 // A variable of `eval`: a name and the byte it stands for.
 struct EvalVariable {
@@ -53,6 +53,14 @@ struct DumpOptions {
     bool overwrite = false;
 };
 
+struct PlotOptions {
+    std::string log;
+    std::string out;
+    std::vector<std::string> params; // empty: the log's first columns
+    int width = 1200;
+    int height = 800;
+};
+
 // Everything the command line asked for.
 struct CliOptions {
     // Where paramdef.ini and SelectMonitor.ini are; empty for the working directory.
@@ -71,6 +79,7 @@ struct CliOptions {
     ReadOptions read;
     WriteOptions write;
     DumpOptions dump;
+    PlotOptions plot;
 };
 
 // Exit codes of the program.

@@ -4,6 +4,7 @@
 #include "cli_options.h"
 #include "dump_command.h"
 #include "eval_command.h"
+#include "plot_command.h"
 #include "unit_commands.h"
 
 namespace korvane::cli {
@@ -33,6 +34,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunWrite(options, out, err);
     case CliCommand::Dump:
         return RunDump(options, out, err);
+    case CliCommand::Plot:
+        return RunPlot(options.plot, out, err);
     }
     return kExitUsage;
 }

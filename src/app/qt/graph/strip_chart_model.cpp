@@ -10,8 +10,24 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-// A scale with a little room above and below what is in view.
-void ScaleAround(StripChartModel::Strip& strip) {
+} // namespace
+
+double NiceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough) {
+            return factor * power;
+        }
+    }
+    return 10 * power;
+}
+
+namespace {
+
+// A scale around what is in view, rounded out to whole steps: it reads well and stays
+// put while the values move within it, so the chart need not lay out its labels anew on
+// every pass.
+void ScaleAround(StripChartModel::Strip& strip, int mostSteps) {
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (const StripLine& line : strip.lines) {
@@ -23,9 +39,24 @@ void ScaleAround(StripChartModel::Strip& strip) {
     if (low > high) {
         return; // nothing in view: keep the default scale
     }
-    const double room = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.05, 0.5);
-    strip.low = low - room;
-    strip.high = high + room;
+    const double spread = high > low ? high - low : std::max(std::abs(high), 1.0);
+    const int steps = std::max(mostSteps, 1);
+    double step = NiceStep(spread / steps);
+    // Rounding out may add a step; the next larger step then fits (values on both sides
+    // of zero always take two).
+    const int allowed = low < 0 && high > 0 ? std::max(steps, 2) : steps;
+    while (std::ceil(high / step) - std::floor(low / step) > allowed) {
+        step = NiceStep(step * 1.5);
+    }
+    strip.step = step;
+    strip.low = std::floor(low / step) * step;
+    strip.high = std::ceil(high / step) * step;
+    if (strip.high - strip.low < step) { // a flat line on a whole step
+        strip.low -= step;
+        if (steps > 1) {
+            strip.high += step;
+        }
+    }
 }
 
 } // namespace
@@ -122,7 +153,7 @@ StripChartModel::TimeRange StripChartModel::Visible() const {
     return {end - *span_, end};
 }
 
-std::vector<StripChartModel::Strip> StripChartModel::Strips(int pixelWidth) const {
+std::vector<StripChartModel::Strip> StripChartModel::Strips(int pixelWidth, int valueSteps) const {
     const TimeRange range = Visible();
     std::vector<Strip> strips;
     strips.reserve(chosen_.size());
@@ -138,7 +169,7 @@ std::vector<StripChartModel::Strip> StripChartModel::Strips(int pixelWidth) cons
             }
             strip.lines = StripLinesBetween(seconds_, column, segmentStarts_, range.from, range.to,
                                             pixelWidth);
-            ScaleAround(strip);
+            ScaleAround(strip, valueSteps);
         }
         strips.push_back(std::move(strip));
     }

@@ -11,6 +11,10 @@
 
 namespace korvane {
 
+// The smallest of 1, 2 or 5 times a power of ten that is at least `rough` (positive): a
+// step between axis ticks that reads well.
+double NiceStep(double rough);
+
 // What a strip chart shows, without pixels: the values of every pass kept for each
 // parameter, the parameters chosen as strips, and the time span in view. Times are
 // seconds since the first pass; each run is a segment of its own, so no line joins two
@@ -19,6 +23,8 @@ class StripChartModel {
 public:
     static constexpr double kShortestSpan = 10;
     static constexpr double kDefaultSpan = 60;
+    // How many parameters are shown until the user chooses.
+    static constexpr std::size_t kDefaultStrips = 4;
 
     // The next pass starts a new segment.
     void StartRun();
@@ -56,12 +62,14 @@ public:
         std::string name;
         std::string unit;
         std::optional<double> current; // the newest pass's value
-        double low = 0;                // the value scale, around what is in view
-        double high = 1;
+        double low = 0;                // the value scale, around what is in view,
+        double high = 1;               // in whole steps
+        double step = 0.5;
         std::vector<StripLine> lines;
     };
-    // The chosen strips as drawn `pixelWidth` pixels wide.
-    std::vector<Strip> Strips(int pixelWidth) const;
+    // The chosen strips as drawn `pixelWidth` pixels wide, each value scale in at most
+    // `valueSteps` steps.
+    std::vector<Strip> Strips(int pixelWidth, int valueSteps = 4) const;
 
 private:
     std::size_t Column(const std::string& name);

@@ -1,23 +1,30 @@
 #include "app/qt/graph/strip_chart_scene.h"
 
+#include "app/qt/graph/strip_curve_item.h"
+
 #include <QChart>
-#include <QGraphicsLinearLayout>
-#include <QGraphicsWidget>
-#include <QLineSeries>
-#include <QList>
-#include <QPointF>
-#include <QScatterSeries>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
-StripChartScene::StripChartScene(QObject* parent)
-    : QGraphicsScene(parent), frame_(new QGraphicsWidget),
-      layout_(new QGraphicsLinearLayout(Qt::Vertical)) {
-    layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setSpacing(0);
-    frame_->setLayout(layout_);
-    addItem(frame_);
+namespace {
+
+// Room around each plot area, in pixels: value labels on the left, the heading above,
+// the time labels and their title below the lowest strip.
+constexpr double kLeft = 64;
+constexpr double kRight = 16;
+constexpr double kTop = 20;
+constexpr double kBottom = 6;
+constexpr double kTimeLabels = 40;
+constexpr double kTimeTicks = 8; // about this many across the width
+
+} // namespace
+
+StripChartScene::StripChartScene(QObject* parent) : QGraphicsScene(parent) {
     setBackgroundBrush(Qt::white);
 }
 
@@ -34,86 +41,83 @@ StripChartScene::StripItems StripChartScene::MakeStrip() {
     StripItems items;
     items.chart = new QChart;
     items.chart->legend()->hide();
-    items.chart->setMargins(QMargins(4, 0, 4, 0));
     items.chart->setBackgroundRoundness(0);
+    // The plot area is set by hand; with the default margins the chart would think its
+    // axes have too little room and cut their labels short.
+    items.chart->setMargins(QMargins(0, 0, 0, 0));
+    items.chart->layout()->setContentsMargins(0, 0, 0, 0);
     items.chart->setAnimationOptions(QChart::NoAnimation);
-    QFont font = items.chart->titleFont();
-    font.setBold(true);
-    items.chart->setTitleFont(font);
     items.time = new QValueAxis;
+    items.time->setTickType(QValueAxis::TicksDynamic);
+    items.time->setTickAnchor(0);
+    items.time->setLabelFormat(QStringLiteral("%.4g"));
     items.value = new QValueAxis;
-    items.value->setTickCount(3);
+    items.value->setLabelFormat(QStringLiteral("%.5g"));
     items.chart->addAxis(items.time, Qt::AlignBottom);
     items.chart->addAxis(items.value, Qt::AlignLeft);
-    items.dots = new QScatterSeries;
-    items.dots->setMarkerSize(4);
-    items.dots->setBorderColor(Qt::transparent);
-    items.chart->addSeries(items.dots);
-    items.dots->attachAxis(items.time);
-    items.dots->attachAxis(items.value);
+    items.curve = new StripCurveItem(items.chart);
+    // Above the chart's own axes and grid.
+    constexpr double kAboveChart = 100;
+    items.curve->setZValue(kAboveChart);
+    items.heading = new QGraphicsSimpleTextItem(items.chart);
+    QFont font = items.heading->font();
+    font.setBold(true);
+    items.heading->setFont(font);
+    items.heading->setPos(kLeft, 2);
+    addItem(items.chart);
     return items;
 }
 
-void StripChartScene::Fill(StripItems& items, const StripChartModel::Strip& strip,
-                           StripChartModel::TimeRange range, bool lowest) {
-    items.chart->setTitle(Heading(strip));
+void StripChartScene::Draw(StripItems& items, const StripChartModel::Strip& strip,
+                           StripChartModel::TimeRange range, const QRectF& area, bool lowest) {
+    items.chart->setGeometry(area);
+    const QRectF plot(kLeft, kTop, std::max(1.0, area.width() - kLeft - kRight),
+                      std::max(1.0, area.height() - kTop - kBottom - (lowest ? kTimeLabels : 0)));
+    items.chart->setPlotArea(plot);
+    items.heading->setText(Heading(strip));
     items.time->setRange(range.from, range.to);
+    items.time->setTickInterval(NiceStep((range.to - range.from) / kTimeTicks));
     items.time->setLabelsVisible(lowest);
-    items.time->setTitleText(lowest ? QStringLiteral("s") : QString());
+    items.time->setTitleText(lowest ? QStringLiteral("seconds") : QString());
     items.value->setRange(strip.low, strip.high);
-
-    QList<QPointF> dots;
-    std::size_t used = 0;
-    const QColor color(32, 96, 192);
-    for (const StripLine& line : strip.lines) {
-        if (line.size() == 1) {
-            dots.append(QPointF(line[0].seconds, line[0].value));
-            continue;
-        }
-        if (used == items.lines.size()) {
-            auto* series = new QLineSeries;
-            series->setColor(color);
-            items.chart->addSeries(series);
-            series->attachAxis(items.time);
-            series->attachAxis(items.value);
-            items.lines.push_back(series);
-        }
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(line.size()));
-        for (const StripPoint& point : line) {
-            points.append(QPointF(point.seconds, point.value));
-        }
-        items.lines[used]->replace(points);
-        items.lines[used]->setVisible(true);
-        ++used;
-    }
-    for (std::size_t i = used; i < items.lines.size(); ++i) {
-        items.lines[i]->clear();
-        items.lines[i]->setVisible(false);
-    }
-    items.dots->setColor(color);
-    items.dots->replace(dots);
+    // The scale spans whole steps, so evenly spread ticks fall on them.
+    items.value->setTickCount(static_cast<int>(std::lround((strip.high - strip.low) / strip.step)) +
+                              1);
+    items.curve->SetCurve(strip.lines, {plot, range.from, range.to, strip.low, strip.high});
+    // A new tick count only marks the chart's layout as stale; lay it out now, so that
+    // an image drawn without an event loop shows it too.
+    items.chart->layout()->activate();
 }
 
 void StripChartScene::Show(const StripChartModel& model, QSizeF size) {
+    const double plotWidth = std::max(1.0, size.width() - kLeft - kRight);
+    const std::size_t count = model.Chosen().size();
+    const double height =
+        count > 0 ? (size.height() - kTimeLabels) / static_cast<double>(count) : 0;
+    // Value labels need about this much height each, or the chart cuts them short.
+    constexpr double kLabelHeight = 24;
+    const int valueSteps =
+        std::clamp(static_cast<int>((height - kTop - kBottom) / kLabelHeight), 1, 4);
     const std::vector<StripChartModel::Strip> strips =
-        model.Strips(std::max(1, static_cast<int>(size.width())));
+        model.Strips(static_cast<int>(plotWidth), valueSteps);
     while (strips_.size() > strips.size()) {
-        layout_->removeItem(strips_.back().chart);
         delete strips_.back().chart;
         strips_.pop_back();
     }
     while (strips_.size() < strips.size()) {
         strips_.push_back(MakeStrip());
-        layout_->addItem(strips_.back().chart);
+    }
+    setSceneRect(QRectF(QPointF(0, 0), size));
+    if (strips.empty()) {
+        return;
     }
     const StripChartModel::TimeRange range = model.Visible();
     for (std::size_t i = 0; i < strips.size(); ++i) {
-        Fill(strips_[i], strips[i], range, i + 1 == strips.size());
+        const bool lowest = i + 1 == strips.size();
+        const QRectF area(0, height * static_cast<double>(i), size.width(),
+                          height + (lowest ? kTimeLabels : 0));
+        Draw(strips_[i], strips[i], range, area, lowest);
     }
-    setSceneRect(QRectF(QPointF(0, 0), size));
-    frame_->setGeometry(QRectF(QPointF(0, 0), size));
-    layout_->activate();
 }
 
 } // namespace korvane

@@ -7,16 +7,17 @@
 #include "app/qt/graph/strip_chart_model.h"
 
 class QChart;
-class QGraphicsLinearLayout;
-class QGraphicsWidget;
-class QLineSeries;
-class QScatterSeries;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 namespace korvane {
 
+class StripCurveItem;
+
 // The strips of a chart drawn with Qt Charts, one chart per strip stacked top to bottom,
-// all sharing the model's time range; only the lowest shows the time labels.
+// all sharing the model's time range, their plot areas one above the other; only the
+// lowest shows the time labels. Each chart gives the axes and grid; the heading and the
+// curve are items of their own over it.
 class StripChartScene : public QGraphicsScene {
 public:
     explicit StripChartScene(QObject* parent = nullptr);
@@ -33,16 +34,16 @@ private:
         QChart* chart = nullptr;
         QValueAxis* time = nullptr;
         QValueAxis* value = nullptr;
-        std::vector<QLineSeries*> lines; // one per unbroken piece, reused between draws
-        QScatterSeries* dots = nullptr;  // pieces of a single point
+        StripCurveItem* curve = nullptr;
+        // Name, value and unit; an item of its own, as a chart title that changes with
+        // every pass would lay the chart out again each time.
+        QGraphicsSimpleTextItem* heading = nullptr;
     };
 
     StripItems MakeStrip();
-    void Fill(StripItems& items, const StripChartModel::Strip& strip,
-              StripChartModel::TimeRange range, bool lowest);
+    static void Draw(StripItems& items, const StripChartModel::Strip& strip,
+                     StripChartModel::TimeRange range, const QRectF& area, bool lowest);
 
-    QGraphicsWidget* frame_;
-    QGraphicsLinearLayout* layout_;
     std::vector<StripItems> strips_;
 };
 

@@ -7,20 +7,16 @@ namespace korvane {
 
 namespace {
 
-// The points of one pixel column of a line, in the order they came.
+// The lowest and the highest point of one pixel column of a line, in the order they came:
+// drawn as one vertical stroke, they look as all the column's points would.
 class PixelColumn {
 public:
     void Add(std::size_t order, StripPoint point) {
-        if (count_ == 0) {
-            first_ = low_ = high_ = last_ = {order, point};
-        } else {
-            if (point.value < low_.point.value) {
-                low_ = {order, point};
-            }
-            if (point.value > high_.point.value) {
-                high_ = {order, point};
-            }
-            last_ = {order, point};
+        if (count_ == 0 || point.value < low_.point.value) {
+            low_ = {order, point};
+        }
+        if (count_ == 0 || point.value > high_.point.value) {
+            high_ = {order, point};
         }
         ++count_;
     }
@@ -29,15 +25,10 @@ public:
         if (count_ == 0) {
             return;
         }
-        Kept kept[4] = {first_, low_, high_, last_};
-        std::sort(std::begin(kept), std::end(kept),
-                  [](const Kept& a, const Kept& b) { return a.order < b.order; });
-        std::size_t previous = static_cast<std::size_t>(-1);
-        for (const Kept& k : kept) {
-            if (k.order != previous) {
-                line.push_back(k.point);
-                previous = k.order;
-            }
+        const bool lowFirst = low_.order <= high_.order;
+        line.push_back(lowFirst ? low_.point : high_.point);
+        if (low_.order != high_.order) {
+            line.push_back(lowFirst ? high_.point : low_.point);
         }
         count_ = 0;
     }
@@ -47,7 +38,7 @@ private:
         std::size_t order = 0;
         StripPoint point;
     };
-    Kept first_, low_, high_, last_;
+    Kept low_, high_;
     std::size_t count_ = 0;
 };
 
@@ -74,12 +65,15 @@ std::vector<StripLine> StripLinesBetween(std::span<const double> seconds,
     StripLine line;
     PixelColumn column;
     long pixel = 0;
+    bool drawing = false; // the current line has a point
+    bool missed = false;  // a value was missing since its last point
     auto endLine = [&] {
         column.FlushInto(line);
         if (!line.empty()) {
             lines.push_back(std::move(line));
             line.clear();
         }
+        drawing = false;
     };
     for (std::size_t i = begin; i < end; ++i) {
         if (segment != segmentStarts.end() && *segment == i) {
@@ -87,15 +81,22 @@ std::vector<StripLine> StripLinesBetween(std::span<const double> seconds,
             ++segment;
         }
         if (std::isnan(values[i])) {
-            endLine();
+            missed = true;
             continue;
         }
         const auto at = static_cast<long>(std::floor((seconds[i] - from) / pixelSeconds));
+        // A missing value shows as a gap once a whole pixel column lies in it; a shorter
+        // one would not be seen, and breaking the line there only costs drawing.
+        if (missed && drawing && at - pixel >= 2) {
+            endLine();
+        }
+        missed = false;
         if (at != pixel) {
             column.FlushInto(line);
             pixel = at;
         }
         column.Add(i, {seconds[i], values[i]});
+        drawing = true;
     }
     endLine();
     return lines;

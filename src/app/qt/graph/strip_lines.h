@@ -15,11 +15,12 @@ struct StripPoint {
 using StripLine = std::vector<StripPoint>;
 
 // The pieces of one curve between `from` and `to` seconds (with the nearest point beyond
-// each end, so that lines reach the edges), cut where a value is missing (NaN) and where
-// a segment starts. Drawn `pixelWidth` pixels wide, each pixel column keeps at most its
-// first, lowest, highest and last point, so peaks survive and the cost stays with the
-// width. `seconds` must not decrease; `segmentStarts` holds the first index of each
-// segment, in ascending order.
+// each end, so that lines reach the edges), drawn `pixelWidth` pixels wide. A line is cut
+// where a segment starts, and where values are missing over at least one whole pixel
+// column (a gap narrower than that could not be seen). Each pixel column keeps only its
+// lowest and highest point, so peaks survive and the cost stays with the width.
+// `seconds` must not decrease; `segmentStarts` holds the first index of each segment, in
+// ascending order.
 std::vector<StripLine> StripLinesBetween(std::span<const double> seconds,
                                          std::span<const double> values,
                                          std::span<const std::size_t> segmentStarts, double from,
