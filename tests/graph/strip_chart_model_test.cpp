@@ -92,8 +92,9 @@ TEST(StripChartModel, LogRunsAreSegmentsOnTheirOwnTimes) {
     StripChartModel model;
     model.Choose({"A"});
     const double none = std::nan("");
-    model.AddRun({"A"}, {50.0, 51.0}, {{1, none}});
+    model.AddRun({"A", "Switches"}, {50.0, 51.0}, {{1, none}, {none, none}});
     model.AddRun({"B", "A"}, {60.0, 61.0}, {{7, 8}, {3, 4}});
+    // Only columns with numbers are offered as strips.
     EXPECT_EQ(model.Parameters(), (std::vector<std::string>{"A", "B"}));
     model.SetSpan(std::nullopt);
     EXPECT_EQ(Times(model.Strips(1000)[0]), (std::vector<std::vector<double>>{{0}, {10.0, 11.0}}));

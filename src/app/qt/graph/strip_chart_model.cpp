@@ -71,8 +71,16 @@ std::size_t StripChartModel::Column(const std::string& name) {
         names_.push_back(name);
         values_.emplace_back(seconds_.size(), kNone);
         units_.emplace_back();
+        numeric_.push_back(false);
     }
     return found->second;
+}
+
+void StripChartModel::NoteNumber(std::size_t column) {
+    if (!numeric_[column]) {
+        numeric_[column] = true;
+        numericNames_.push_back(names_[column]);
+    }
 }
 
 void StripChartModel::AddPass(const GraphPass& pass) {
@@ -91,6 +99,9 @@ void StripChartModel::AddPass(const GraphPass& pass) {
         const std::size_t column = Column(sample.name);
         values_[column].resize(seconds_.size(), kNone);
         values_[column].back() = sample.value.value_or(kNone);
+        if (sample.value) {
+            NoteNumber(column);
+        }
         if (!sample.unit.empty()) {
             units_[column] = sample.unit;
         }
@@ -116,10 +127,15 @@ void StripChartModel::AddRun(const std::vector<std::string>& columns,
         column.resize(seconds_.size(), kNone);
     }
     for (std::size_t c = 0; c < columns.size() && c < values.size(); ++c) {
-        std::vector<double>& column = values_[Column(columns[c])];
+        const std::size_t index = Column(columns[c]);
+        std::vector<double>& column = values_[index];
         column.resize(seconds_.size(), kNone);
-        std::copy_n(values[c].begin(), std::min(values[c].size(), seconds.size()),
-                    column.begin() + static_cast<std::ptrdiff_t>(first));
+        const std::size_t rows = std::min(values[c].size(), seconds.size());
+        std::copy_n(values[c].begin(), rows, column.begin() + static_cast<std::ptrdiff_t>(first));
+        if (std::any_of(values[c].begin(), values[c].begin() + static_cast<std::ptrdiff_t>(rows),
+                        [](double value) { return !std::isnan(value); })) {
+            NoteNumber(index);
+        }
     }
 }
 

@@ -35,8 +35,9 @@ public:
                 const std::vector<std::vector<double>>& values);
     void Clear();
 
-    // Every parameter seen, in the order it first came.
-    const std::vector<std::string>& Parameters() const { return names_; }
+    // Every parameter that has had a number (a switch shown as "0x97" never has), in the
+    // order its first number came: those a strip can be chosen for.
+    const std::vector<std::string>& Parameters() const { return numericNames_; }
     std::size_t PassCount() const { return seconds_.size(); }
     std::size_t SegmentCount() const { return segmentStarts_.size(); }
 
@@ -73,6 +74,7 @@ public:
 
 private:
     std::size_t Column(const std::string& name);
+    void NoteNumber(std::size_t column);
     double Newest() const { return seconds_.empty() ? 0 : seconds_.back(); }
 
     std::optional<double> origin_;
@@ -83,6 +85,8 @@ private:
     std::unordered_map<std::string, std::size_t> columnOf_;
     std::vector<std::vector<double>> values_; // per column, per pass; NaN for none
     std::vector<std::string> units_;
+    std::vector<bool> numeric_;
+    std::vector<std::string> numericNames_;
     std::vector<std::string> chosen_;
     std::optional<double> span_ = kDefaultSpan;
     bool paused_ = false;
