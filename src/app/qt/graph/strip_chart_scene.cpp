@@ -26,6 +26,9 @@ constexpr double kTimeTicks = 8; // about this many across the width
 
 StripChartScene::StripChartScene(QObject* parent) : QGraphicsScene(parent) {
     setBackgroundBrush(Qt::white);
+    // Every item moves or changes on every pass; an index of their places would only be
+    // rebuilt each time.
+    setItemIndexMethod(QGraphicsScene::NoIndex);
 }
 
 QString StripChartScene::Heading(const StripChartModel::Strip& strip) {
