@@ -40,6 +40,11 @@ void AnswerNextFileDialog(const QString& path) {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
+            // selectFile leaves the name box alone while it has the focus, which it gets
+            // once the dialog is active.
+            if (QWidget* focused = dialog->focusWidget()) {
+                focused->clearFocus();
+            }
             dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
         }
