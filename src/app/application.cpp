@@ -2,13 +2,10 @@
 
 #include "app/about_logic.h"
 #include "app/main_window_logic.h"
-#include "definitions/definition_store.h"
-#include "link/serial_port.h"
-#include "link/thread_sleeper.h"
-#include "log/log_file.h"
-#include "reading/memory_tools_state.h"
+#include "app/dump_dialog_logic.h"
+#include "app/unit_worker.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
-#include "romtools/dump_dialog_logic.h"
 
 #include <filesystem>
 #include <ostream>
@@ -17,11 +14,8 @@
 namespace korvane {
 
 struct Application::Objects {
-    ThreadSleeper sleeper;
-    std::unique_ptr<SerialPort> port;
-    std::unique_ptr<DefinitionStore> store;
-    std::unique_ptr<LogFile> log;
-    MemoryToolsState memoryTools;
+    std::unique_ptr<UnitSession> session;
+    InlineWorker inlineWorker;
 };
 
 Application::Application(const OwnerlessMessageBox& showMessage, std::ostream& trace)
@@ -33,26 +27,22 @@ Application::Application(const OwnerlessMessageBox& showMessage, std::ostream& t
     }
     trace << "Started...\n";
 
-    objects_->port = std::make_unique<SerialPort>();
-    if (objects_->port->ProbePorts() == 0 && showMessage) {
+    objects_->session = std::make_unique<UnitSession>();
+    if (objects_->session->Port().ProbePorts() == 0 && showMessage) {
         showMessage("Korvane startup error", "No serial ports found!\n");
     }
-    objects_->store = std::make_unique<DefinitionStore>();
-    objects_->log = std::make_unique<LogFile>();
-
-    context_.serialPort = objects_->port.get();
-    context_.definitions = objects_->store.get();
-    context_.log = objects_->log.get();
-    context_.unitChannel = objects_->port.get();
-    context_.sleeper = &objects_->sleeper;
-    context_.memoryTools = &objects_->memoryTools;
+    context_.session = objects_->session.get();
+    context_.worker = &objects_->inlineWorker;
 }
 
 Application::~Application() {
     context_ = AppContext{};
-    objects_->store.reset();
-    objects_->port.reset();
-    objects_->log.reset();
+    // The session destroys the store, then the port, then the log.
+    objects_->session.reset();
+}
+
+UnitSession& Application::Session() {
+    return *objects_->session;
 }
 
 WindowLogicFactory Application::LogicFactory() {
@@ -67,10 +57,7 @@ WindowLogicFactory MakeWindowLogicFactory(AppContext& context) {
         case ids::kAboutTemplate:
             return std::make_unique<AboutLogic>(window);
         case ids::kDumpTemplate:
-            if (context.memoryTools == nullptr) {
-                return nullptr;
-            }
-            return std::make_unique<DumpDialogLogic>(window, context, context.memoryTools->dump);
+            return std::make_unique<DumpDialogLogic>(window, context, context.dump);
         default:
             return nullptr;
         }

@@ -25,6 +25,9 @@ using OwnerlessMessageBox =
 // The toolkit then creates the main window through LogicFactory() and runs until it is
 // closed. Destroying the Application is the shutdown: the store, then the port (closed
 // without sending anything to the unit), then the log.
+class UnitSession;
+class UnitWorker;
+
 class Application {
 public:
     explicit Application(const OwnerlessMessageBox& showMessage, std::ostream& trace);
@@ -33,6 +36,11 @@ public:
     Application& operator=(const Application&) = delete;
 
     AppContext& Context() { return context_; }
+    UnitSession& Session();
+
+    // Hands the unit work to another worker (the shell's thread) instead of running it
+    // inline. The worker must be gone before the Application.
+    void UseWorker(UnitWorker& worker) { context_.worker = &worker; }
 
     // Makes the logic of the main window (1000), the About box (103) and the ROM dump
     // dialog (1020); null for any other template.

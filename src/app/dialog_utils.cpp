@@ -1,6 +1,6 @@
 #include "app/dialog_utils.h"
 
-#include "app/file_name.h"
+#include "text/file_name.h"
 
 namespace korvane {
 

@@ -1,21 +1,16 @@
 #include "app/main_window_logic.h"
 
+#include "app/checksum_command.h"
 #include "app/dialog_utils.h"
 #include "app/list_box_messages.h"
 #include "app/port_scan.h"
+#include "app/reading_view.h"
 #include "app/window.h"
-#include "definitions/definition_store.h"
-#include "link/serial_port.h"
-#include "link/unit_type.h"
-#include "log/log_file.h"
-#include "reading/memory_commands.h"
-#include "reading/read_parameters_pass.h"
-#include "reading/rom_id_request.h"
-#include "reading/rom_id_view.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
-#include "romtools/checksum_command.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -34,26 +29,45 @@ std::vector<int> MemoryListTabStops() {
     return stops;
 }
 
+bool LogFailed(LogFile& log) {
+    return log.IsOpen() && log.Failed();
+}
+
 } // namespace
 
 MainWindowLogic::MainWindowLogic(Window& window, AppContext& context)
     : window_(window), context_(context), runs_(window, context, passes_) {}
 
+template <class Work, class Show> void MainWindowLogic::Post(Work work, Show show) {
+    UnitSession* session = context_.session;
+    PostUnitWork(
+        *context_.worker,
+        [session, work = std::move(work)]() mutable {
+            auto result = work();
+            return std::make_pair(std::move(result), LogFailed(session->Log()));
+        },
+        guard_([this, show = std::move(show)](auto outcome) mutable {
+            show(std::move(outcome.first));
+            ShowLogFailure(outcome.second);
+        }));
+}
+
 void MainWindowLogic::OnCreate() {
     window_.StartTimer(kPollPeriodMs);
 
+    // Nothing has been posted to the worker yet, so the definitions are loaded here.
     ListBoxMessages messages(window_, m::kMemList);
     for (const auto& line : context_.startupMessages) {
         window_.ListAdd(m::kMemList, line);
     }
     // Bare names, opened in the working directory and echoed as the user knows them.
-    context_.definitions->LoadParameterFile("paramdef.ini", &messages);
-    context_.definitions->LoadMonitorFile("SelectMonitor.ini", &messages);
+    context_.session->LoadDefinitions("", &messages);
+    const DefinitionStore& definitions = context_.session->Definitions();
 
-    ScanPorts(context_.definitions->CommPort());
+    ScanPorts(definitions.CommPort());
 
     std::vector<std::string> romIds;
-    context_.definitions->RomIdNames(romIds);
+    definitions.RomIdNames(romIds);
     FillComboBox(window_, m::kRomIdCombo, romIds, true, "null");
 
     window_.SetTabStops(m::kMemList, MemoryListTabStops());
@@ -81,7 +95,6 @@ void MainWindowLogic::OnCommand(int id, int notification) {
 
 void MainWindowLogic::OnTimer() {
     runs_.OnTick();
-    ShowLogFailure();
 }
 
 void MainWindowLogic::RunCommand(int id, int notification) {
@@ -118,10 +131,10 @@ void MainWindowLogic::RunCommand(int id, int notification) {
         runs_.StartReadMemory();
         break;
     case m::kMemClear:
-        ClearReadMemory(window_, context_);
+        ClearReadMemory();
         break;
     case m::kWrite:
-        WriteMemoryCommand(window_, context_);
+        WriteMemory();
         break;
     case ids::kMenuChecksumFile:
         ChecksumFileCommand(window_, context_.programDirectory);
@@ -162,26 +175,33 @@ void MainWindowLogic::OpenLog() {
                          "Select Log File")) {
         return;
     }
-    logFailureShown_ = false;
-    if (context_.log->Open(context_.logFileName)) {
-        window_.SetText(m::kLogStatus, context_.logFileName);
-    } else {
-        // Opening closed the log that was open before, so its name must not stay shown.
-        window_.SetText(m::kLogStatus, "Open failed: " + context_.logFileName);
-    }
+    const std::string name = context_.logFileName;
+    UnitSession* session = context_.session;
+    Post([session, name] { return session->Log().Open(name); },
+         [this, name](bool opened) {
+             logFailureShown_ = false;
+             // Opening closed the log that was open before, so its name must not stay shown.
+             window_.SetText(m::kLogStatus, opened ? name : "Open failed: " + name);
+         });
 }
 
 void MainWindowLogic::CloseLog() {
-    const bool wasOpen = context_.log->IsOpen();
-    const bool closed = context_.log->Close();
-    logFailureShown_ = false;
-    window_.SetText(m::kLogStatus, wasOpen && !closed
-                                       ? "Closed. Write failed: " + context_.logFileName
-                                       : std::string("Closed."));
+    const std::string name = context_.logFileName;
+    UnitSession* session = context_.session;
+    Post(
+        [session] {
+            const bool wasOpen = session->Log().IsOpen();
+            return wasOpen && !session->Log().Close();
+        },
+        [this, name](bool writeFailed) {
+            logFailureShown_ = false;
+            window_.SetText(m::kLogStatus, writeFailed ? "Closed. Write failed: " + name
+                                                       : std::string("Closed."));
+        });
 }
 
-void MainWindowLogic::ShowLogFailure() {
-    if (logFailureShown_ || !context_.log->IsOpen() || !context_.log->Failed()) {
+void MainWindowLogic::ShowLogFailure(bool failed) {
+    if (logFailureShown_ || !failed) {
         return;
     }
     logFailureShown_ = true;
@@ -193,14 +213,23 @@ void MainWindowLogic::ChoosePort(int notification) {
     if (!GetComboText(name, window_, m::kPortCombo, notification)) {
         return;
     }
-    SerialPort& port = *context_.serialPort;
-    // Choosing the port in use again is how a user reconnects a unit whose device went
-    // away and came back; a port that still works is left alone.
-    if (name == port.PortName() && !port.DeviceLost()) {
-        return;
-    }
-    OpenUnitPort(port, name);
-    ShowPortStatus(window_, port, "error");
+    UnitSession* session = context_.session;
+    Post(
+        [session, name]() -> std::optional<PortStatus> {
+            SerialPort& port = session->Port();
+            // Choosing the port in use again is how a user reconnects a unit whose device
+            // went away and came back; a port that still works is left alone.
+            if (name == port.PortName() && !port.DeviceLost()) {
+                return std::nullopt;
+            }
+            session->OpenPort(name);
+            return StatusOf(port);
+        },
+        [this](std::optional<PortStatus> status) {
+            if (status) {
+                ShowPortStatus(window_, *status, "error");
+            }
+        });
 }
 
 void MainWindowLogic::ChooseRomId(int notification) {
@@ -208,33 +237,105 @@ void MainWindowLogic::ChooseRomId(int notification) {
     if (!GetComboText(text, window_, m::kRomIdCombo, notification)) {
         return;
     }
-    context_.definitions->SelectRomId(text);
-    RefreshRomIdView(window_, *context_.definitions);
+    UnitSession* session = context_.session;
+    Post(
+        [session, text] {
+            session->Definitions().SelectRomId(text);
+            return MakeRomIdView(session->Definitions());
+        },
+        [this](const RomIdView& view) { ShowRomIdView(window_, view); });
 }
 
 void MainWindowLogic::ScanPorts(int preferredPort) {
-    SerialPort& port = *context_.serialPort;
-    const int offered = ScanSerialPorts(window_, port, preferredPort);
-    ShowPortStatus(window_, port, "Error");
-    if (offered == 0) {
-        window_.SetToolTip(m::kPortStatus, "No serial ports found");
-    }
+    UnitSession* session = context_.session;
+    Post([session, preferredPort] { return ScanSerialPorts(*session, preferredPort); },
+         [this](const PortScanOutcome& outcome) { ShowPortScan(window_, outcome); });
 }
 
-void MainWindowLogic::Passes::RequestRomIdStep() {
-    RequestAndShowRomId(logic_.window_, logic_.context_);
+void MainWindowLogic::ClearReadMemory() {
+    UnitSession* session = context_.session;
+    Post(
+        [session] {
+            session->Memory().Clear();
+            return true;
+        },
+        [this](bool) { window_.ListReset(m::kMemList); });
 }
 
-void MainWindowLogic::Passes::ReadParametersPass(bool firstPass) {
-    korvane::ReadParametersPass(logic_.window_, logic_.context_, firstPass);
+void MainWindowLogic::WriteMemory() {
+    const std::uint16_t address = WriteAddressFromText(window_.GetText(m::kWriteAddressEdit));
+    const std::uint8_t data = WriteDataFromText(window_.GetText(m::kWriteDataEdit));
+    UnitSession* session = context_.session;
+    const UnitType unit = context_.unitType;
+    Post([session, unit, address,
+          data] { return korvane::WriteMemory(session->Link(unit), address, data); },
+         [this](const WriteOutcome& outcome) { ShowWriteOutcome(window_, outcome); });
 }
 
-void MainWindowLogic::Passes::ReadMemoryBytesPass() {
-    korvane::ReadMemoryBytesPass(logic_.window_, logic_.context_);
+void MainWindowLogic::Passes::RequestRomId(std::function<void()> finished) {
+    UnitSession* session = logic_.context_.session;
+    const UnitType unit = logic_.context_.unitType;
+    logic_.Post(
+        [session, unit] {
+            const RomIdOutcome outcome = RequestRomIdAndSelect(
+                session->Link(unit), session->Port().IsOpen(), session->Definitions());
+            return std::make_pair(outcome, MakeRomIdView(session->Definitions()));
+        },
+        [this, finished](const std::pair<RomIdOutcome, RomIdView>& result) {
+            ShowRomIdOutcome(logic_.window_, result.first, result.second);
+            finished();
+        });
 }
 
-bool MainWindowLogic::Passes::ReadMemoryBlocksPass(bool firstPass) {
-    return korvane::ReadMemoryBlocksPass(logic_.window_, logic_.context_, firstPass);
+void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void()> finished) {
+    UnitSession* session = logic_.context_.session;
+    const UnitType unit = logic_.context_.unitType;
+    const SwitchAddresses switches = SwitchAddressesOf(logic_.window_);
+    logic_.Post(
+        [session, unit, firstPass, switches] {
+            return ReadParametersPass(session->Link(unit), session->Definitions(),
+                                      session->Log(), session->ParameterPassCount(), firstPass,
+                                      switches);
+        },
+        [this, finished](const ParameterPassResult& pass) {
+            ShowParameterPass(logic_.window_, pass);
+            if (logic_.parameterPassObserver_) {
+                logic_.parameterPassObserver_(pass);
+            }
+            finished();
+        });
+}
+
+void MainWindowLogic::Passes::ReadMemoryBytes(std::function<void()> finished) {
+    UnitSession* session = logic_.context_.session;
+    const UnitType unit = logic_.context_.unitType;
+    const MemoryRequest request = MemoryRequestOf(logic_.window_);
+    logic_.Post(
+        [session, unit, request] {
+            return ReadMemoryBytesPass(session->Link(unit), session->Log(), session->Memory(),
+                                       request);
+        },
+        [this, finished](const BytesPassResult& pass) {
+            ShowBytesPass(logic_.window_, pass);
+            finished();
+        });
+}
+
+void MainWindowLogic::Passes::ReadMemoryBlock(bool firstPass,
+                                              std::function<void(bool)> finished) {
+    UnitSession* session = logic_.context_.session;
+    const UnitType unit = logic_.context_.unitType;
+    // Only a first pass takes the boxes; later ones go on with the sweep.
+    const MemoryRequest request = MemoryRequestOf(logic_.window_);
+    logic_.Post(
+        [session, unit, firstPass, request] {
+            return ReadMemoryBlocksPass(session->Link(unit), session->Log(), session->Memory(),
+                                        firstPass, request);
+        },
+        [this, finished](const BlocksPassResult& pass) {
+            ShowBlocksPass(logic_.window_, pass);
+            finished(pass.sweepComplete);
+        });
 }
 
 } // namespace korvane

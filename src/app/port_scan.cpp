@@ -4,52 +4,57 @@
 #include "app/window.h"
 #include "link/port_device.h"
 #include "link/serial_port.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
-
-#include <vector>
 
 namespace korvane {
 
-namespace {
-constexpr int kPortCombo = ids::main::kPortCombo;
-} // namespace
-
-bool OpenUnitPort(SerialPort& port, const std::string& name) {
-    return port.Open(name, kUnitBaudRate, kParityEven, kOneStopBit);
+PortScanOutcome ScanSerialPorts(UnitSession& session, int preferredPort) {
+    SerialPort& port = session.Port();
+    PortScanOutcome outcome;
+    outcome.noneFound = port.ProbePorts() == 0;
+    port.ListFoundPorts(outcome.names);
+    if (!outcome.names.empty()) {
+        const std::string preferred = "COM" + std::to_string(preferredPort);
+        if (preferredPort > 0 && session.OpenPort(preferred)) {
+            outcome.chosen = preferred;
+        } else {
+            outcome.chosen = outcome.names.front();
+            session.OpenPort(outcome.chosen);
+        }
+    }
+    outcome.status = StatusOf(port);
+    return outcome;
 }
 
-int ScanSerialPorts(Window& window, SerialPort& port, int preferredPort) {
-    if (port.ProbePorts() == 0) {
+void ShowPortScan(Window& window, const PortScanOutcome& outcome) {
+    if (outcome.noneFound) {
         window.ShowMessageBox("Serial Port Scan...", "No serial ports found!\n",
                               MessageBoxStyle::Ok);
     }
-    std::vector<std::string> names;
-    port.ListFoundPorts(names);
-    if (names.empty()) {
-        return 0;
+    if (!outcome.names.empty()) {
+        FillComboBox(window, ids::main::kPortCombo, outcome.names, true, outcome.chosen);
     }
-    if (preferredPort > 0) {
-        const std::string preferred = "COM" + std::to_string(preferredPort);
-        if (OpenUnitPort(port, preferred)) {
-            FillComboBox(window, kPortCombo, names, true, preferred);
-            return static_cast<int>(names.size());
-        }
+    ShowPortStatus(window, outcome.status, "Error");
+    if (outcome.names.empty()) {
+        window.SetToolTip(ids::main::kPortStatus, "No serial ports found");
     }
-    FillComboBox(window, kPortCombo, names, true, names.front());
-    OpenUnitPort(port, names.front());
-    return static_cast<int>(names.size());
 }
 
-std::string PortStatusTip(const SerialPort& port) {
-    if (port.IsOpen()) {
-        std::string tip = port.PortName();
-        const std::string device = PortDevicePath(port.PortName());
-        if (!device.empty() && device != port.PortName()) {
-            tip += " on " + device;
-        }
-        return tip + ", 1953 baud, 8 data bits, even parity, one stop bit";
+PortStatus StatusOf(const SerialPort& port) {
+    PortStatus status;
+    status.open = port.IsOpen();
+    if (!status.open) {
+        status.tip = PortFailureTip(port.LastOpenError());
+        return status;
     }
-    return PortFailureTip(port.LastOpenError());
+    status.tip = port.PortName();
+    const std::string device = PortDevicePath(port.PortName());
+    if (!device.empty() && device != port.PortName()) {
+        status.tip += " on " + device;
+    }
+    status.tip += ", 1953 baud, 8 data bits, even parity, one stop bit";
+    return status;
 }
 
 std::string PortFailureTip(const PortOpenError& error) {
@@ -65,9 +70,9 @@ std::string PortFailureTip(const PortOpenError& error) {
     return tip;
 }
 
-void ShowPortStatus(Window& window, const SerialPort& port, const char* failureText) {
-    window.SetText(ids::main::kPortStatus, port.IsOpen() ? "Ok" : failureText);
-    window.SetToolTip(ids::main::kPortStatus, PortStatusTip(port));
+void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText) {
+    window.SetText(ids::main::kPortStatus, status.open ? "Ok" : failureText);
+    window.SetToolTip(ids::main::kPortStatus, status.tip);
 }
 
 } // namespace korvane

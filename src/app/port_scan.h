@@ -1,29 +1,46 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace korvane {
 
 class Window;
 class SerialPort;
+class UnitSession;
 struct PortOpenError;
 
-// Probes the ports, offers those found in the port combo box 3001 and opens one for the
-// control unit: "COM<preferredPort>" when that is above 0 and opens, else the first port
-// found. Tells the user in a message box when the probe found no port. Returns the number
-// of ports offered.
-int ScanSerialPorts(Window& window, SerialPort& port, int preferredPort);
+// The port as the status field 3014 and its tooltip show it.
+struct PortStatus {
+    bool open = false;
+    // The device in use, or why the last attempt to open one failed.
+    std::string tip;
+};
 
-// Opens the named port with the control units' line settings.
-bool OpenUnitPort(SerialPort& port, const std::string& name);
+PortStatus StatusOf(const SerialPort& port);
+
+// What a scan found and opened.
+struct PortScanOutcome {
+    // The probe found no port at all.
+    bool noneFound = false;
+    // The ports to offer, in table order.
+    std::vector<std::string> names;
+    // The entry to select.
+    std::string chosen;
+    PortStatus status;
+};
+
+// Probes the ports and opens one for the control unit: "COM<preferredPort>" when that is
+// above 0 and opens, else the first port found.
+PortScanOutcome ScanSerialPorts(UnitSession& session, int preferredPort);
+
+// Offers the ports found in combo 3001 (telling the user in a message box when there were
+// none) and shows the port status with "Error" for a port that is not open.
+void ShowPortScan(Window& window, const PortScanOutcome& outcome);
 
 // Shows in status field 3014 "Ok" when the port is open, else `failureText` ("Error" after
-// a scan, "error" after a choice in the combo box), and in its tooltip the device in use or
-// why the last attempt to open one failed, with what the user can do about it.
-void ShowPortStatus(Window& window, const SerialPort& port, const char* failureText);
-
-// The tooltip text of ShowPortStatus.
-std::string PortStatusTip(const SerialPort& port);
+// a scan, "error" after a choice in the combo box), and the status's tooltip.
+void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText);
 
 // Why a port would not open, with the way in when the device belongs to a group the user
 // is not in.

@@ -20,18 +20,21 @@ void RunControl::SetButtons(bool memRead, bool memStop, bool paramRead, bool par
 
 void RunControl::StartReadMemory() {
     SetButtons(false, true, false, false);
+    NewRun();
     context_.firstPass = true;
     context_.runState = RunState::ReadMemoryRunning;
 }
 
 void RunControl::StartReadParameters() {
     SetButtons(false, false, false, true);
+    NewRun();
     context_.firstPass = true;
     context_.runState = RunState::ReadParametersRunning;
 }
 
 void RunControl::RequestRomId() {
     window_.SetText(m::kRomIdEdit, "------------");
+    NewRun();
     context_.runState = RunState::RomIdPending;
 }
 
@@ -43,6 +46,7 @@ void RunControl::SendStop() {
     // A stop acting now also answers any stop still waiting.
     stopPosted_ = false;
     SetButtons(true, false, true, false);
+    NewRun();
     context_.runState = RunState::Idle;
 }
 
@@ -53,56 +57,62 @@ void RunControl::HandlePostedStop() {
 }
 
 void RunControl::AfterCommand() {
-    // Inside a tick (a command from a nested loop) the tick handles it when it ends.
-    if (!inTick_) {
-        HandlePostedStop();
-    }
+    HandlePostedStop();
 }
 
 void RunControl::OnTick() {
-    if (inTick_) {
+    if (passUnderWay_) {
         tickDue_ = true;
         return;
     }
-    inTick_ = true;
-    do {
-        tickDue_ = false;
-        HandlePostedStop();
-        RunOneTick();
-        HandlePostedStop();
-    } while (tickDue_);
-    inTick_ = false;
+    tickDue_ = false;
+    HandlePostedStop();
+    StartWork();
 }
 
-void RunControl::RunOneTick() {
+void RunControl::StartWork() {
+    const unsigned run = run_;
+    const bool firstPass = context_.firstPass;
     switch (context_.runState) {
     case RunState::Idle:
-        break;
+        return;
     case RunState::RomIdPending:
-        passes_.RequestRomIdStep();
+        // The request is made now; a Read pressed meanwhile starts a run of its own.
         context_.runState = RunState::Idle;
-        break;
+        passUnderWay_ = true;
+        passes_.RequestRomId([this, run] { PassEnded(run, false, 0); });
+        return;
     case RunState::ReadMemoryRunning:
+        passUnderWay_ = true;
         if (context_.readMemoryMode == ReadMemoryMode::Blocks) {
-            if (!passes_.ReadMemoryBlocksPass(context_.firstPass)) {
-                context_.firstPass = false;
-                break;
-            }
+            passes_.ReadMemoryBlock(firstPass, [this, run](bool sweepDone) {
+                PassEnded(run, sweepDone, m::kMemRepeat);
+            });
         } else {
-            passes_.ReadMemoryBytesPass();
+            passes_.ReadMemoryBytes([this, run] { PassEnded(run, true, m::kMemRepeat); });
         }
-        if (!IsChecked(window_, m::kMemRepeat)) {
-            PostStop();
-        }
-        context_.firstPass = false;
-        break;
+        return;
     case RunState::ReadParametersRunning:
-        passes_.ReadParametersPass(context_.firstPass);
-        if (!IsChecked(window_, m::kParamRepeat)) {
+        passUnderWay_ = true;
+        passes_.ReadParameters(firstPass,
+                               [this, run] { PassEnded(run, true, m::kParamRepeat); });
+        return;
+    }
+}
+
+void RunControl::PassEnded(unsigned run, bool sweepDone, int repeatBox) {
+    passUnderWay_ = false;
+    // A pass of a run that was stopped or replaced meanwhile steers nothing.
+    if (run == run_ && repeatBox != 0) {
+        // Repeat is looked at only when a pass, or a whole Blocks sweep, is complete.
+        if (sweepDone && !IsChecked(window_, repeatBox)) {
             PostStop();
         }
         context_.firstPass = false;
-        break;
+    }
+    HandlePostedStop();
+    if (tickDue_) {
+        OnTick();
     }
 }
 

@@ -2,29 +2,34 @@
 
 #include "app/app_context.h"
 
+#include <functional>
+
 namespace korvane {
 
 class Window;
 
-// The work a tick does for each run state.
+// The work a tick starts for each run state. Each call starts one unit of work and calls
+// `finished` on the window's thread when it has ended (at once, or later when the work
+// runs elsewhere).
 class RunPasses {
 public:
     virtual ~RunPasses() = default;
     // Requests the ROM ID and shows the outcome.
-    virtual void RequestRomIdStep() = 0;
-    virtual void ReadMemoryBytesPass() = 0;
-    // Reads one block; true when it was the last block of the sweep.
-    virtual bool ReadMemoryBlocksPass(bool firstPass) = 0;
-    virtual void ReadParametersPass(bool firstPass) = 0;
+    virtual void RequestRomId(std::function<void()> finished) = 0;
+    virtual void ReadMemoryBytes(std::function<void()> finished) = 0;
+    // Reads one block; `finished` learns whether it was the last block of the sweep.
+    virtual void ReadMemoryBlock(bool firstPass, std::function<void(bool sweepDone)> finished) = 0;
+    virtual void ReadParameters(bool firstPass, std::function<void()> finished) = 0;
 };
 
 // The main window's run control: the commands that start and stop runs, and what each
-// tick of the poll timer does. It keeps the order of stop requests and ticks itself, so
-// it does not depend on how a toolkit orders its events:
-// - a posted stop takes effect right after the command that posted it returns, and in
-//   any case before the next tick runs;
-// - a tick that arrives while another is running (from a nested event loop) does not run
-//   inside it; all such ticks merge into one that runs when the current one ends.
+// tick of the poll timer does. It keeps the order of stop requests and passes itself, so
+// it depends neither on how a toolkit orders its events nor on how long a pass takes:
+// - at most one pass is under way; ticks that fall due meanwhile merge into one that runs
+//   as soon as it has ended;
+// - a posted stop takes effect right after the command that posted it returns, so the
+//   buttons react at once; a pass under way still finishes (and shows what it read),
+//   but no pass follows it.
 class RunControl {
 public:
     RunControl(Window& window, AppContext& context, RunPasses& passes);
@@ -35,7 +40,7 @@ public:
     // "Get ROM ID": the request runs at the next tick.
     void RequestRomId();
 
-    // Asks for the run to end once the current command or tick has returned.
+    // Asks for the run to end once the current command or pass has returned.
     void PostStop();
     // Ends the run now, as a sent stop message does.
     void SendStop();
@@ -46,18 +51,24 @@ public:
     void OnTick();
 
     bool StopPending() const { return stopPosted_; }
+    bool PassUnderWay() const { return passUnderWay_; }
 
 private:
-    void RunOneTick();
+    void StartWork();
+    // What the end of a pass does to the run it belonged to.
+    void PassEnded(unsigned run, bool sweepDone, int repeatBox);
     void HandlePostedStop();
     void SetButtons(bool memRead, bool memStop, bool paramRead, bool paramStop);
+    // A new run, or the end of one: passes of the run before no longer steer it.
+    void NewRun() { ++run_; }
 
     Window& window_;
     AppContext& context_;
     RunPasses& passes_;
     bool stopPosted_ = false;
-    bool inTick_ = false;
+    bool passUnderWay_ = false;
     bool tickDue_ = false;
+    unsigned run_ = 0;
 };
 
 } // namespace korvane

@@ -49,6 +49,9 @@ public:
     // List boxes. Tab stops are in dialog units.
     virtual void ListReset(int id) = 0;
     virtual void ListAdd(int id, const std::string& line) = 0;
+    // Makes the list hold exactly these lines, replacing the texts of its rows in place, so
+    // a list refreshed by every pass never shows empty in between.
+    virtual void ListSetLines(int id, const std::vector<std::string>& lines) = 0;
     virtual void SetTabStops(int id, const std::vector<int>& stops) = 0;
 
     // Combo boxes. ComboAdd returns the index the entry took (a sorted combo box places

@@ -1,5 +1,6 @@
 #include "definitions/rom_id_group.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korvane {
@@ -46,6 +47,18 @@ const std::string& RomIdGroup::FormatValue(std::string_view parameterName) {
     static_cast<void>(evaluator->Evaluate(variables, result));
     result.FormatForDisplay(resultText, definition.Format());
     return resultText;
+}
+
+bool RomIdGroup::FormulaUsesAny(std::string_view parameterName,
+                                std::span<const std::string> names) const {
+    const auto entry = parameters.find(parameterName);
+    if (names.empty() || entry == parameters.end()) {
+        return false;
+    }
+    FormulaEvaluator scan;
+    static_cast<void>(scan.Parse(std::string_view(entry->second.Formula())));
+    return std::any_of(names.begin(), names.end(),
+                       [&scan](const std::string& other) { return scan.UsesVariable(other); });
 }
 
 void RomIdGroup::Activate() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,8 @@ public:
     // until the next call on this group. Activates the group when it is not yet active.
     const std::string& FormatValue(std::string_view parameterName);
 
+    // True when the parameter's formula refers to any of the named parameters.
+    bool FormulaUsesAny(std::string_view parameterName, std::span<const std::string> names) const;
     // Creates the evaluator and binds every parameter's variable, once.
     void Activate();
 

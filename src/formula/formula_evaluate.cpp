@@ -39,6 +39,26 @@ void BindVariables(TokenList& root, std::span<const FormulaVariable* const> vari
     }
 }
 
+// Calls `visit` with every operand of the parsed form; stops when it returns true.
+template <class Visit> bool AnyOperand(const TokenList& root, Visit visit) {
+    std::vector<const TokenList*> pending{&root};
+    while (!pending.empty()) {
+        const TokenList* list = pending.back();
+        pending.pop_back();
+        for (const auto& item : list->output) {
+            if (item->IsValue()) {
+                if (visit(static_cast<const FormulaValue&>(*item))) {
+                    return true;
+                }
+            } else if (const auto& token = static_cast<const FormulaToken&>(*item);
+                       token.code == kTokenOpen && token.subList) {
+                pending.push_back(token.subList.get());
+            }
+        }
+    }
+    return false;
+}
+
 bool IsOperator(std::int32_t code) {
     return code >= kTokenPlus && code <= kTokenDivide;
 }
@@ -254,6 +274,10 @@ bool FormulaEvaluator::Evaluate(std::span<const FormulaVariable* const> variable
         status = kFormulaOutOfMemory;
         return false;
     }
+}
+
+bool FormulaEvaluator::UsesVariable(std::string_view name) const {
+    return AnyOperand(root, [name](const FormulaValue& operand) { return operand.Name() == name; });
 }
 
 } // namespace korvane

@@ -42,6 +42,10 @@ public:
     // unchanged on failure.
     bool Evaluate(std::span<const FormulaVariable* const> variables, FormulaValue& result);
 
+    // True when the parsed form has an operand of exactly this name, which a variable of
+    // that name would give its value.
+    bool UsesVariable(std::string_view name) const;
+
     std::int32_t Status() const { return status; }
     char Separator() const { return separator; }
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/file_name.h"
+#include "text/file_name.h"
 
 namespace korvane {
 

@@ -1,8 +1,6 @@
 #include "reading/memory_inputs.h"
 
-#include "app/window.h"
-#include "reading/hex_address.h"
-#include "resources/control_ids.h"
+#include "text/hex_number.h"
 
 #include <cctype>
 
@@ -50,14 +48,6 @@ int MemoryCountFromText(std::string_view text) {
         return kMaxMemoryCount;
     }
     return static_cast<int>(*value);
-}
-
-std::uint16_t MemoryStartInput(const Window& window) {
-    return MemoryStartFromText(window.GetText(ids::main::kMemAddressEdit));
-}
-
-int MemoryCountInput(const Window& window) {
-    return MemoryCountFromText(window.GetText(ids::main::kMemCountEdit));
 }
 
 } // namespace korvane

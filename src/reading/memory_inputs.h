@@ -5,8 +5,6 @@
 
 namespace korvane {
 
-class Window;
-
 // The largest count: bytes in Bytes mode, blocks in Blocks mode.
 inline constexpr int kMaxMemoryCount = 16;
 
@@ -19,8 +17,14 @@ std::uint16_t MemoryStartFromText(std::string_view text);
 // with; 16 when they begin with none or it lies outside 0..16.
 int MemoryCountFromText(std::string_view text);
 
-// The same, read from the address box and the count box of the Read Memory group.
-std::uint16_t MemoryStartInput(const Window& window);
-int MemoryCountInput(const Window& window);
+// What a Read Memory pass reads: taken from the address and count boxes.
+struct MemoryRequest {
+    std::uint16_t start = 0;
+    int count = kMaxMemoryCount;
+};
+
+inline MemoryRequest MemoryRequestFromTexts(std::string_view start, std::string_view count) {
+    return {MemoryStartFromText(start), MemoryCountFromText(count)};
+}
 
 } // namespace korvane

@@ -1,12 +1,8 @@
 #include "reading/read_memory_bytes.h"
 
-#include "app/window.h"
 #include "link/read_transaction.h"
 #include "log/log_file.h"
-#include "reading/memory_inputs.h"
 #include "reading/read_memory_state.h"
-#include "reading/text_format.h"
-#include "resources/control_ids.h"
 
 #include <algorithm>
 #include <string>
@@ -22,49 +18,50 @@ void AgeHistory(ReadMemoryState& state) {
     std::copy_backward(state.bytesHeld.begin(), state.bytesHeld.end() - 1, state.bytesHeld.end());
 }
 
-// A byte of the row in the format, or "--" when that position was never read.
-std::string Cell(ReadMemoryState& state, int row, int i, bool lowerCase) {
+std::optional<std::uint8_t> HeldByte(ReadMemoryState& state, int row, int i) {
     if (i >= state.bytesHeld[static_cast<std::size_t>(row)]) {
-        return "--";
+        return std::nullopt;
     }
-    const auto byte = static_cast<unsigned>(state.Row(row)[static_cast<std::size_t>(i)]);
-    return lowerCase ? FormatText("%2.2x", byte) : FormatText("%02X", byte);
+    return state.Row(row)[static_cast<std::size_t>(i)];
 }
 
 } // namespace
 
-void ReadMemoryBytesPass(Window& window, const UnitLink& link, LogFile& log,
-                         ReadMemoryState& state) {
+BytesPassResult ReadMemoryBytesPass(const UnitLink& link, LogFile& log, ReadMemoryState& state,
+                                    const MemoryRequest& request) {
     AgeHistory(state);
-    const std::uint16_t start = MemoryStartInput(window);
-    const int count = MemoryCountInput(window);
-    const int listId = ids::main::kMemList;
-    window.ListReset(listId);
-
-    const auto newest = state.Row(0);
+    BytesPassResult result;
+    result.request = request;
     int read = 0;
-    const int result =
-        ReadMemoryRange(link, start, static_cast<std::uint16_t>(count), newest, &read);
-    state.NoteRead(0, read);
-    window.ListAdd(listId, FormatText("Bytes read: %d  Count: %d", result, state.bytesPassCount));
-    ++state.bytesPassCount;
+    result.bytesRead = ReadMemoryRange(link, request.start,
+                                       static_cast<std::uint16_t>(request.count), state.Row(0),
+                                       &read);
+    // The newest row holds only what this pass read; the rest of it are bytes of the
+    // reading before, which must not pass for this one.
+    state.bytesHeld[0] = read;
+    result.passNumber = state.bytesPassCount++;
     state.historyCount = std::min(state.historyCount + 1, kHistoryRows);
 
-    if (state.lastLoggedStart != start) {
-        log.Write("Start Address%c%4.4X\n", log.Separator(), static_cast<unsigned>(start));
-        state.lastLoggedStart = start;
+    if (state.lastLoggedStart != request.start) {
+        log.Write("Start Address%c%4.4X\n", log.Separator(), static_cast<unsigned>(request.start));
+        state.lastLoggedStart = request.start;
     }
-    for (int i = 0; i < count; ++i) {
-        // The range continues at 0x0000 after 0xFFFF, and so do the addresses shown.
-        std::string line = FormatText("%04X", static_cast<unsigned>((start + i) & 0xFFFF));
-        for (int row = state.historyCount - 1; row >= 0; --row) {
-            line += '\t';
-            line += Cell(state, row, i, false);
+    for (int row = state.historyCount - 1; row >= 0; --row) {
+        auto& column = result.columns.emplace_back();
+        for (int i = 0; i < request.count; ++i) {
+            column.push_back(HeldByte(state, row, i));
         }
-        window.ListAdd(listId, line);
-        log.Write("%s%c", Cell(state, 0, i, true).c_str(), log.Separator());
+    }
+    for (int i = 0; i < request.count; ++i) {
+        const auto byte = HeldByte(state, 0, i);
+        if (byte) {
+            log.Write("%2.2x%c", static_cast<unsigned>(*byte), log.Separator());
+        } else {
+            log.Write("--%c", log.Separator());
+        }
     }
     log.Write("\n");
+    return result;
 }
 
 } // namespace korvane

@@ -1,14 +1,27 @@
 #pragma once
 
+#include "link/unit_link.h"
+
+#include <string>
+
 namespace korvane {
 
-class Window;
-struct AppContext;
+class DefinitionStore;
 
-// The ROM ID request of a tick: asks the unit for its ROM ID and shows it in edit 3007 as
-// six hexadecimal digits, then selects the matching ROM-ID group and refreshes the view.
-// Shows "no comms" without any traffic when no port is open, "error" when the unit gave
-// no ROM ID (the selection then stays).
-void RequestAndShowRomId(Window& window, AppContext& context);
+// What a ROM ID request came to.
+struct RomIdOutcome {
+    enum class Kind {
+        NoPort,   // no port is open: nothing was sent
+        NoAnswer, // the unit gave no ROM ID; the selection stays
+        Read,     // the ROM ID was read and handed to the selection
+    };
+    Kind kind = Kind::NoPort;
+    // The six hexadecimal digits of the ROM ID when read.
+    std::string romId;
+};
+
+// Asks the unit for its ROM ID and, when it answers, selects the matching ROM-ID group.
+RomIdOutcome RequestRomIdAndSelect(const UnitLink& link, bool portOpen,
+                                   DefinitionStore& definitions);
 
 } // namespace korvane

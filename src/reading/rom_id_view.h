@@ -1,14 +1,30 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace korvane {
 
-class Window;
 class DefinitionStore;
 
-// Brings the window in line with the selected ROM-ID group: selects its entry in combo
-// 3015, lists its parameters with placeholders in list 3016 and puts its switch addresses
-// into boxes 3030 and 3040 ("0000" and "0001" when it defines none). Reads nothing from
-// the unit. With no group selected the address boxes keep their text.
-void RefreshRomIdView(Window& window, const DefinitionStore& store);
+// What the window shows of the selected ROM-ID group.
+struct RomIdView {
+    // The selected ROM ID, or "-none-".
+    std::string romId;
+    // One placeholder line per parameter address, until the first pass replaces them.
+    std::vector<std::string> placeholderLines;
+    // The switch addresses as at least 4 hexadecimal digits ("0000" and "0001" when the
+    // group defines none); none with no group selected, so the boxes keep their text.
+    std::optional<std::string> inputSwitchAddress;
+    std::optional<std::string> ioSwitchAddress;
+};
+
+RomIdView MakeRomIdView(const DefinitionStore& definitions);
+
+// True when the ROM ID list entry ("ID" or "ID  Name") names this ROM ID as its whole first
+// word, ignoring case: "A1B2C3" must not pick "A1B2C3D4  ...".
+bool EntryNamesRomId(std::string_view entry, std::string_view romId);
 
 } // namespace korvane

@@ -1,10 +1,7 @@
 #include "reading/write_memory.h"
 
-#include "app/window.h"
 #include "link/write_transaction.h"
-#include "reading/hex_address.h"
-#include "reading/text_format.h"
-#include "resources/control_ids.h"
+#include "text/hex_number.h"
 
 namespace korvane {
 
@@ -26,13 +23,8 @@ std::uint8_t WriteDataFromText(std::string_view text) {
     return static_cast<std::uint8_t>(value.value_or(0) & 0xFFU);
 }
 
-std::uint8_t WriteMemoryCommand(Window& window, const UnitLink& link) {
-    const std::uint16_t address =
-        WriteAddressFromText(window.GetText(ids::main::kWriteAddressEdit));
-    const std::uint8_t data = WriteDataFromText(window.GetText(ids::main::kWriteDataEdit));
-    const std::uint8_t result = WriteMemoryByte(link, address, data);
-    window.SetText(ids::main::kWriteResult, FormatText("0x%02x", static_cast<unsigned>(result)));
-    return result;
+WriteOutcome WriteMemory(const UnitLink& link, std::uint16_t address, std::uint8_t data) {
+    return {address, data, WriteMemoryByte(link, address, data)};
 }
 
 } // namespace korvane

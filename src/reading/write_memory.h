@@ -7,8 +7,6 @@
 
 namespace korvane {
 
-class Window;
-
 // The write address: the hexadecimal number the first 5 characters of the text begin
 // with (0 when none), cut to its low 16 bits.
 std::uint16_t WriteAddressFromText(std::string_view text);
@@ -17,9 +15,15 @@ std::uint16_t WriteAddressFromText(std::string_view text);
 // cut to its low 8 bits.
 std::uint8_t WriteDataFromText(std::string_view text);
 
-// The "Write" button of the Write Memory group: writes the byte in the data box at the
-// address in the address box and shows the byte the unit reports afterwards as "0x%02x".
-// Returns that byte.
-std::uint8_t WriteMemoryCommand(Window& window, const UnitLink& link);
+// What a Write Memory command did.
+struct WriteOutcome {
+    std::uint16_t address = 0;
+    std::uint8_t data = 0;
+    // The byte the unit reported last for the address (0 when nothing came).
+    std::uint8_t reported = 0;
+};
+
+// Writes the byte and returns what the unit reported afterwards.
+WriteOutcome WriteMemory(const UnitLink& link, std::uint16_t address, std::uint8_t data);
 
 } // namespace korvane

@@ -1,6 +1,6 @@
 #include "romtools/dump_texts.h"
 
-#include "reading/text_format.h"
+#include "text/format_text.h"
 
 namespace korvane {
 

@@ -5,7 +5,7 @@
 
 #include "car_in_window.h"
 
-#include "reading/text_format.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
 
 #include "simulated_car.h"

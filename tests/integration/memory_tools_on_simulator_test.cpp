@@ -4,7 +4,7 @@
 #include "car_in_window.h"
 
 #include "app/application.h"
-#include "reading/text_format.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "romtools/checksum_command.h"
+#include "app/checksum_command.h"
 #include "romtools/checksum_report.h"
 
 #include "app/fake_window.h"

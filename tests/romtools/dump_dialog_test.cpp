@@ -1,4 +1,4 @@
-#include "romtools/dump_dialog_logic.h"
+#include "app/dump_dialog_logic.h"
 
 #include "app/fake_window.h"
 #include "link/fake_device.h"

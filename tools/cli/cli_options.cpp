@@ -1,6 +1,6 @@
 #include "cli_options.h"
 
-#include "reading/text_format.h"
+#include "text/format_text.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,9 +4,9 @@
 #include "command_output.h"
 #include "dump_progress.h"
 #include "pacer.h"
-#include "reading/text_format.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
-#include "romtools/dump_dialog_logic.h"
+#include "app/dump_dialog_logic.h"
 #include "stop_signal.h"
 
 #if defined(_WIN32)

@@ -2,7 +2,7 @@
 #include "command_output.h"
 #include "pacer.h"
 #include "reading/memory_commands.h"
-#include "reading/text_format.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
 #include "stop_signal.h"
 #include "unit_commands.h"

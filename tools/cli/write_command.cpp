@@ -1,7 +1,7 @@
 #include "cli_session.h"
 #include "command_output.h"
 #include "reading/memory_commands.h"
-#include "reading/text_format.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
 #include "unit_commands.h"
 

@@ -1,6 +1,6 @@
 #include "app/qt/dialogs.h"
 
-#include "app/file_name.h"
+#include "text/file_name.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "reading/text_format.h"
+#include "text/format_text.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,11 +1,12 @@
-#include "romtools/dump_dialog_logic.h"
+#include "app/dump_dialog_logic.h"
 
 #include "app/dialog_utils.h"
 #include "app/window.h"
-#include "reading/hex_address.h"
-#include "reading/text_format.h"
+#include "reading/unit_session.h"
+#include "text/hex_number.h"
+#include "text/format_text.h"
 #include "resources/control_ids.h"
-#include "romtools/binary_file_filter.h"
+#include "app/binary_file_filter.h"
 #include "romtools/dump_texts.h"
 
 #include <filesystem>
@@ -35,11 +36,11 @@ bool FileExists(const std::string& path) {
 DumpDialogLogic::DumpDialogLogic(Window& window, AppContext& context, DumpState& state,
                                  DumpClocks clocks)
     : window_(window), context_(context), clocks_(std::move(clocks)),
-      dumper_(state, clocks_.ticks) {}
+      dumper_(std::make_shared<RomDumper>(state, clocks_.ticks)) {}
 
 void DumpDialogLogic::OnCreate() {
     // No file is open here: a dump never outlives the dialog that ran it.
-    (void)dumper_.Stop();
+    (void)dumper_->Stop();
     window_.StartTimer(kTickMs);
     window_.SetText(d::kStatus, "Inactive");
     window_.SetText(d::kSummary, "");
@@ -75,13 +76,13 @@ void DumpDialogLogic::OnCommand(int id, int /*notification*/) {
 
 void DumpDialogLogic::Start() {
     // Enter still reaches a disabled default button on some platforms.
-    if (dumper_.Running()) {
+    if (Running()) {
         return;
     }
-    const DumpState& state = dumper_.State();
+    const DumpState& state = dumper_->State();
     const std::uint32_t start = HexInput(window_, d::kStartAddress, state.startAddress);
     const std::uint32_t count = HexInput(window_, d::kBytesToRead, state.byteCount);
-    dumper_.Configure(start, count, HexInput(window_, d::kPrefill, 0));
+    dumper_->Configure(start, count, HexInput(window_, d::kPrefill, 0));
     GetItemText(window_, d::kOutputFile, context_.dumpFileName);
 
     if (FileExists(context_.dumpFileName) &&
@@ -89,7 +90,7 @@ void DumpDialogLogic::Start() {
                                MessageBoxStyle::YesNoExclamation) != MessageBoxResult::Yes) {
         return;
     }
-    switch (dumper_.Begin(context_.dumpFileName)) {
+    switch (dumper_->Begin(context_.dumpFileName)) {
     case RomDumper::BeginResult::Started:
         break;
     case RomDumper::BeginResult::CannotCreate:
@@ -104,11 +105,12 @@ void DumpDialogLogic::Start() {
     window_.SetText(d::kStatus, DumpStartedText(clocks_.utc()));
     window_.SetText(d::kSummary, DumpSummaryText(state));
     window_.SetProgress(d::kProgress, 0, state.byteCount);
+    running_ = true;
     SetInputsEnabled(false);
 }
 
 void DumpDialogLogic::Browse() {
-    if (dumper_.Running()) {
+    if (Running()) {
         return;
     }
     if (AskOpenFileName(window_, context_.dumpFileName, BinaryFileFilter(),
@@ -118,21 +120,34 @@ void DumpDialogLogic::Browse() {
 }
 
 void DumpDialogLogic::Exit() {
-    (void)dumper_.Stop();
+    if (chunkUnderWay_) {
+        // The chunk under way finishes first; its file is closed right after it.
+        context_.worker->Post([dumper = dumper_] { (void)dumper->Stop(); }, [] {});
+    } else {
+        (void)dumper_->Stop();
+    }
+    running_ = false;
     window_.Close();
 }
 
 void DumpDialogLogic::OnTimer() {
-    if (!dumper_.Running()) {
+    if (!running_ || chunkUnderWay_) {
         return;
     }
-    ShowStepResult(dumper_.Step(UnitLinkOf(context_)));
+    chunkUnderWay_ = true;
+    const UnitLink link = context_.session->Link(context_.unitType);
+    PostUnitWork(
+        *context_.worker, [dumper = dumper_, link] { return dumper->Step(link); },
+        guard_([this](RomDumper::StepResult result) {
+            chunkUnderWay_ = false;
+            ShowStepResult(result);
+        }));
 }
 
 void DumpDialogLogic::ShowStepResult(RomDumper::StepResult result) {
-    const DumpState& state = dumper_.State();
+    const DumpState& state = dumper_->State();
     window_.SetText(d::kCurrentAddress, DumpCurrentAddressText(state));
-    window_.SetText(d::kTimes, DumpTimesText(dumper_.Times()));
+    window_.SetText(d::kTimes, DumpTimesText(dumper_->Times()));
     window_.SetProgress(d::kProgress, state.bytesDone, state.byteCount);
     switch (result) {
     case RomDumper::StepResult::NotRunning:
@@ -144,8 +159,9 @@ void DumpDialogLogic::ShowStepResult(RomDumper::StepResult result) {
         window_.SetText(d::kResult, "** FAILED ** - retrying...");
         break;
     case RomDumper::StepResult::Completed:
+        running_ = false;
         window_.SetText(d::kStatus, "* COMPLETE *");
-        window_.SetText(d::kResult, DumpChecksumText(dumper_.FinalChecksums()));
+        window_.SetText(d::kResult, DumpChecksumText(dumper_->FinalChecksums()));
         SetInputsEnabled(true);
         window_.Beep();
         break;
@@ -156,7 +172,8 @@ void DumpDialogLogic::ShowStepResult(RomDumper::StepResult result) {
 }
 
 void DumpDialogLogic::ShowWriteFailure() {
-    const std::string reason = dumper_.FileError().message();
+    running_ = false;
+    const std::string reason = dumper_->FileError().message();
     window_.SetText(d::kResult, FormatText("** WRITE FAILED ** - %s", reason.c_str()));
     SetInputsEnabled(true);
     window_.ShowMessageBox(FormatText("Can't write output file\n%s\n%s",

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/app_context.h"
+#include "app/unit_worker.h"
 #include "app/window_logic.h"
 #include "log/time_of_day.h"
 #include "romtools/dump_state.h"
 #include "romtools/rom_dumper.h"
+
+#include <memory>
 
 namespace korvane {
 
@@ -20,7 +23,8 @@ struct DumpClocks {
 // one chunk per tick of its one-second timer, showing progress and, at the end, the
 // check of the file. The settings live in `state`, which outlives the dialog. While a
 // dump runs, Start, Browse and the three number boxes are disabled; Exit ends the dump
-// and keeps the part written.
+// and keeps the part written. Each chunk is read on the context's worker; a tick that
+// comes while one is under way is skipped, so the pace stays one chunk a tick at most.
 class DumpDialogLogic final : public WindowLogic {
 public:
     DumpDialogLogic(Window& window, AppContext& context, DumpState& state, DumpClocks clocks = {});
@@ -39,11 +43,16 @@ private:
     void ShowStepResult(RomDumper::StepResult result);
     void ShowWriteFailure();
     void SetInputsEnabled(bool enabled);
+    bool Running() const { return running_; }
 
     Window& window_;
     AppContext& context_;
     DumpClocks clocks_;
-    RomDumper dumper_;
+    // Shared with the chunk under way, which may outlive the dialog by one read.
+    std::shared_ptr<RomDumper> dumper_;
+    bool running_ = false;
+    bool chunkUnderWay_ = false;
+    CompletionGuard guard_;
 };
 
 } // namespace korvane

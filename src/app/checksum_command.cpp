@@ -1,8 +1,8 @@
-#include "romtools/checksum_command.h"
+#include "app/checksum_command.h"
 
 #include "app/dialog_utils.h"
 #include "app/window.h"
-#include "romtools/binary_file_filter.h"
+#include "app/binary_file_filter.h"
 #include "romtools/checksum_report.h"
 #include "romtools/rom_checksum.h"
 

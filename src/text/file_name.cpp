@@ -1,4 +1,4 @@
-#include "app/file_name.h"
+#include "text/file_name.h"
 
 namespace korvane {
 

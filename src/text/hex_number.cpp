@@ -1,4 +1,4 @@
-#include "reading/hex_address.h"
+#include "text/hex_number.h"
 
 #include <cctype>
 
