@@ -1,11 +1,12 @@
 #include "reading/unit_session.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace korvane {
 
-UnitSession::UnitSession(ByteChannel* channel, Sleeper* sleeper)
-    : channel_(channel != nullptr ? channel : &port_),
+UnitSession::UnitSession(ByteChannel* channel, Sleeper* sleeper, UtcClock logClock)
+    : log_(std::move(logClock)), channel_(channel != nullptr ? channel : &port_),
       sleeper_(sleeper != nullptr ? sleeper : &threadSleeper_) {}
 
 void UnitSession::LoadDefinitions(const std::string& folder, MessageList* messages) {

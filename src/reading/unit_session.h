@@ -19,8 +19,9 @@ namespace korvane {
 class UnitSession {
 public:
     // The transactions go over `channel` and pause through `sleeper`; by default over the
-    // serial port with real pauses. A test passes a scripted device.
-    explicit UnitSession(ByteChannel* channel = nullptr, Sleeper* sleeper = nullptr);
+    // serial port with real pauses. A test passes a scripted device and a fixed clock.
+    explicit UnitSession(ByteChannel* channel = nullptr, Sleeper* sleeper = nullptr,
+                         UtcClock logClock = SystemUtcTimeOfDay);
     UnitSession(const UnitSession&) = delete;
     UnitSession& operator=(const UnitSession&) = delete;
 

@@ -4,9 +4,7 @@
 #include "app/fake_window.h"
 #include "app/main_window_logic.h"
 #include "app/test_support.h"
-#include "definitions/definition_store.h"
-#include "link/serial_port.h"
-#include "log/log_file.h"
+#include "reading/unit_session.h"
 
 #include <gtest/gtest.h>
 
@@ -34,15 +32,11 @@ TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
 
     AppContext& context = application.Context();
     EXPECT_EQ(context.programDirectory, std::filesystem::current_path().string());
-    ASSERT_NE(context.serialPort, nullptr);
-    EXPECT_FALSE(context.serialPort->IsOpen());
-    EXPECT_EQ(context.unitChannel, context.serialPort);
-    ASSERT_NE(context.definitions, nullptr);
-    EXPECT_EQ(context.definitions->GroupCount(), 0U);
-    EXPECT_EQ(context.definitions->CommPort(), 1);
-    ASSERT_NE(context.log, nullptr);
-    EXPECT_FALSE(context.log->IsOpen());
-    EXPECT_NE(context.sleeper, nullptr);
+    ASSERT_EQ(context.session, &application.Session());
+    EXPECT_FALSE(context.session->Port().IsOpen());
+    EXPECT_EQ(context.session->Definitions().GroupCount(), 0U);
+    EXPECT_FALSE(context.session->Log().IsOpen());
+    EXPECT_NE(context.worker, nullptr);
     EXPECT_EQ(context.logFileName, "korvane.csv");
     EXPECT_EQ(context.dumpFileName, "romdump.bin");
     EXPECT_EQ(context.runState, RunState::Idle);
@@ -55,9 +49,9 @@ TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
     std::ostringstream trace;
     Application application([&boxes](const std::string&, const std::string&) { ++boxes; }, trace);
     EXPECT_EQ(boxes, 0);
-    EXPECT_FALSE(application.Context().serialPort->IsOpen());
+    EXPECT_FALSE(application.Session().Port().IsOpen());
     std::vector<std::string> found;
-    application.Context().serialPort->ListFoundPorts(found);
+    application.Session().Port().ListFoundPorts(found);
     EXPECT_EQ(found, (std::vector<std::string>{"COM7"}));
 
     // The factory makes the logic of each template.

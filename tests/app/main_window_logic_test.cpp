@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, WithoutRepeatAReadIsOnePassThenTheButtonsRest) {
     // The failed reads of a closed port still count as a pass.
     EXPECT_EQ(window.List(3016).front(), "Bytes read: -1  Count: 0");
     EXPECT_TRUE(AtRest());
-    EXPECT_EQ(context.parameterPassCount, 1);
+    EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 
 TEST_F(MainWindowTest, AFailedLogWriteIsShownAndTheReadingGoesOn) {
@@ -282,7 +282,7 @@ TEST_F(MainWindowTest, AFailedLogWriteIsShownAndTheReadingGoesOn) {
     Command(3017);
     Ticks(2);
     EXPECT_EQ(window.GetText(3023), "Write failed: " + folder.Path("log.csv"));
-    EXPECT_EQ(context.parameterPassCount, 2);
+    EXPECT_EQ(session.ParameterPassCount(), 2);
     EXPECT_EQ(window.List(3016).size(), 5U);
 }
 
@@ -324,7 +324,7 @@ TEST_F(MainWindowTest, MenuUnitAndModeCommands) {
     window.onModal = [this](int) { Ticks(2); };
     Command(109);
     EXPECT_EQ(window.modalDialogs, (std::vector<int>{103}));
-    EXPECT_EQ(context.parameterPassCount, 2);
+    EXPECT_EQ(session.ParameterPassCount(), 2);
     Command(3018);
     device.ClearTrace();
     Command(3044, 5);

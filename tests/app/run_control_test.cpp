@@ -21,35 +21,42 @@ constexpr int kMemRepeat = 3021;
 constexpr int kParamRepeat = 3022;
 
 // Records every pass with its firstPass flag, e.g. "P1" for a first Read Parameters pass.
+// A pass ends at once, or, while `hold` is set, when the test calls Finish(), as a pass on
+// the worker thread ends some time after the tick that started it.
 class RecordingPasses final : public RunPasses {
 public:
-    void RequestRomIdStep() override { Record("R"); }
-    void ReadMemoryBytesPass() override { Record("M"); }
-    bool ReadMemoryBlocksPass(bool firstPass) override {
-        Record(std::string("B") + (firstPass ? "1" : "0"));
+    void RequestRomId(std::function<void()> finished) override { Start("R", finished); }
+    void ReadMemoryBytes(std::function<void()> finished) override { Start("M", finished); }
+    void ReadMemoryBlock(bool firstPass, std::function<void(bool)> finished) override {
         block = (block + 1) % blocksPerSweep;
-        return block == 0;
+        const bool sweepDone = block == 0;
+        Start(std::string("B") + (firstPass ? "1" : "0"),
+              [finished, sweepDone] { finished(sweepDone); });
     }
-    void ReadParametersPass(bool firstPass) override {
-        Record(std::string("P") + (firstPass ? "1" : "0"));
+    void ReadParameters(bool firstPass, std::function<void()> finished) override {
+        Start(std::string("P") + (firstPass ? "1" : "0"), finished);
     }
 
-    void Record(const std::string& pass) {
-        ++depth;
-        maxDepth = std::max(maxDepth, depth);
+    void Start(const std::string& pass, std::function<void()> finished) {
+        EXPECT_FALSE(underWay) << "a pass started while another was under way";
         log.push_back(pass);
-        if (during) {
-            during();
+        underWay = std::move(finished);
+        if (!hold) {
+            Finish();
         }
-        --depth;
+    }
+    void Finish() {
+        ASSERT_TRUE(underWay);
+        auto finished = std::move(underWay);
+        underWay = nullptr;
+        finished();
     }
 
     std::vector<std::string> log;
-    std::function<void()> during;
+    std::function<void()> underWay;
+    bool hold = false;
     int blocksPerSweep = 3;
     int block = 0;
-    int depth = 0;
-    int maxDepth = 0;
 };
 
 class RunControlTest : public ::testing::Test {
@@ -201,37 +208,51 @@ TEST_F(RunControlTest, StopRestoresTheButtonsAndAPostedOneComesBeforeTheNextTick
     EXPECT_TRUE(AtRest());
 }
 
-TEST_F(RunControlTest, TicksDuringAPassMergeIntoOneAndNeverNest) {
+TEST_F(RunControlTest, TicksDuringAPassMergeIntoOneThatFollowsIt) {
     window.SetChecked(kParamRepeat, true);
     Command([&] { control.StartReadParameters(); });
-    int nested = 0;
-    passes.during = [&] {
-        if (nested++ == 0) {
-            // A nested event loop delivers three ticks while the first pass runs.
-            Ticks(3);
-        }
-    };
+    passes.hold = true;
     Ticks(1);
+    Ticks(3);
+    EXPECT_EQ(passes.log, (Log{"P1"}));
+    passes.Finish();
     EXPECT_EQ(passes.log, (Log{"P1", "P0"}));
-    EXPECT_EQ(passes.maxDepth, 1);
+    passes.Finish();
+    Ticks(1);
+    EXPECT_EQ(passes.log, (Log{"P1", "P0", "P0"}));
 }
 
-TEST_F(RunControlTest, AStopClickedDuringAPassWinsOverTheMergedTick) {
+TEST_F(RunControlTest, AStopClickedDuringAPassActsAtOnceAndNoPassFollows) {
     window.SetChecked(kParamRepeat, true);
     Command([&] { control.StartReadParameters(); });
-    bool once = true;
-    passes.during = [&] {
-        if (once) {
-            once = false;
-            Ticks(1);
-            Command([&] { control.PostStop(); });
-            // Not handled inside the pass: the tick is still running.
-            EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
-        }
-    };
+    passes.hold = true;
     Ticks(1);
+    Ticks(1);
+    Command([&] { control.PostStop(); });
+    EXPECT_TRUE(AtRest());
+    EXPECT_EQ(context.runState, RunState::Idle);
+    passes.Finish();
+    Ticks(2);
     EXPECT_EQ(passes.log, (Log{"P1"}));
     EXPECT_TRUE(AtRest());
+}
+
+TEST_F(RunControlTest, APassOfAStoppedRunDoesNotSteerTheNextRun) {
+    // Stop and Read again while the last pass of the first run is still under way: the new
+    // run starts with a first pass after it, and the old pass's end neither clears the
+    // new run's first-pass flag nor ends it for want of Repeat.
+    Command([&] { control.StartReadParameters(); });
+    passes.hold = true;
+    Ticks(1);
+    Command([&] { control.PostStop(); });
+    window.SetChecked(kParamRepeat, true);
+    Command([&] { control.StartReadParameters(); });
+    Ticks(1);
+    window.SetChecked(kParamRepeat, false);
+    passes.Finish();
+    EXPECT_TRUE(context.firstPass);
+    EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
+    EXPECT_EQ(passes.log, (Log{"P1", "P1"}));
 }
 
 TEST_F(RunControlTest, TicksFromADialogOpenedByACommandRunPasses) {

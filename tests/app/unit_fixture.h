@@ -5,6 +5,8 @@
 // 64 KiB of memory that also answers the ROM ID request.
 
 #include "app/app_context.h"
+#include "app/unit_worker.h"
+#include "reading/unit_session.h"
 #include "app/fake_window.h"
 #include "app/test_support.h"
 #include "definitions/definition_store.h"
@@ -57,11 +59,8 @@ public:
             }
             return MemoryResponder(memory)(frame);
         });
-        context.serialPort = &port;
-        context.definitions = &store;
-        context.log = &log;
-        context.unitChannel = &device;
-        context.sleeper = &device;
+        context.session = &session;
+        context.worker = &worker;
         context.programDirectory = folder.Path().string();
         // The window opens its definition files in the working directory.
         std::filesystem::current_path(folder.Path());
@@ -99,10 +98,12 @@ public:
     PortSandbox sandbox;
     TempFolder folder;
     FakeWindow window{{3001}};
-    SerialPort port;
-    DefinitionStore store;
-    LogFile log{FixedTime};
     FakeDevice device;
+    UnitSession session{&device, &device, FixedTime};
+    SerialPort& port = session.Port();
+    DefinitionStore& store = session.Definitions();
+    LogFile& log = session.Log();
+    InlineWorker worker;
     std::vector<std::uint8_t> memory;
     Bytes romIdReply = {0x12, 0xAB, 0x05};
     AppContext context;

@@ -21,7 +21,7 @@ const std::string kHeader = "\t00\t01\t02\t03\t04\t05\t06\t07\t08\t09\t0A\t0B\t0
 class MemoryBlocksPass : public MemoryFixture {
 protected:
     bool Pass(bool firstPass) {
-        return ReadMemoryBlocksPass(window, device.Link(), log, state, firstPass);
+        return BlocksPass(firstPass);
     }
 
     // The line of a block as the unit's memory holds it now.
@@ -126,7 +126,7 @@ TEST_F(MemoryBlocksPass, BlockReadPartWayShowsAndLogsOnlyTheBytesRead) {
 
 TEST_F(MemoryBlocksPass, SwitchFromBytesGoesOnWithTheBlocksStateItHas) {
     SetInputs("1000", "4");
-    ReadMemoryBytesPass(window, device.Link(), log, state);
+    BytesPass();
 
     // A switch during a run reaches the Blocks pass without a first pass: with nothing set
     // up yet it reads the single block at 0x0000 and completes the sweep.
@@ -135,7 +135,7 @@ TEST_F(MemoryBlocksPass, SwitchFromBytesGoesOnWithTheBlocksStateItHas) {
 
     // And the Bytes mode ages the rows the blocks filled.
     const std::uint8_t firstOfBlock0 = state.Row(0)[0];
-    ReadMemoryBytesPass(window, device.Link(), log, state);
+    BytesPass();
     EXPECT_EQ(state.Row(1)[0], firstOfBlock0);
 }
 

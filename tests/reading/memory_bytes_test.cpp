@@ -15,7 +15,7 @@ using Lines = std::vector<std::string>;
 
 class MemoryBytesPass : public MemoryFixture {
 protected:
-    void Pass() { ReadMemoryBytesPass(window, device.Link(), log, state); }
+    void Pass() { BytesPass(); }
 };
 
 TEST_F(MemoryBytesPass, ListsEachAddressWithItsReadingsNewestOnTheRightAndLogsThem) {
@@ -90,8 +90,9 @@ TEST_F(MemoryBytesPass, FailedReadShowsBytesNeverReadAsDashesAndKeepsEarlierOnes
     Pass();
     device.SetClosed(true);
     Pass();
-    // The positions not read keep the bytes aged into them from the previous reading.
-    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 2", "1000\t--\t5A\t5A", "1001\t--\t6B\t6B"}));
+    // A failed reading never shows or logs the bytes of the reading before as its own.
+    EXPECT_EQ(List(), (Lines{"Bytes read: -1  Count: 2", "1000\t--\t5A\t--", "1001\t--\t6B\t--"}));
+    EXPECT_EQ(LogLines().back(), "01:02:03.004,--,--,");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/unit_fixture.h"
+#include "reading/pass_texts.h"
 #include "reading/read_memory_state.h"
-#include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +24,25 @@ protected:
     }
 
     void SetInputs(const std::string& start, const std::string& count) {
-        window.SetText(ids::main::kMemAddressEdit, start);
-        window.SetText(ids::main::kMemCountEdit, count);
+        request = MemoryRequestFromTexts(start, count);
     }
-    const std::vector<std::string>& List() { return window.List(ids::main::kMemList); }
+    void BytesPass() { lines = BytesPassLines(ReadMemoryBytesPass(device.Link(), log, state, request)); }
+    bool BlocksPass(bool firstPass) {
+        const BlocksPassResult pass = ReadMemoryBlocksPass(device.Link(), log, state, firstPass, request);
+        lines = BlocksPassLines(pass);
+        return pass.sweepComplete;
+    }
+    const std::vector<std::string>& List() const { return lines; }
     // The log's lines after its opening line.
     std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines = UnitFixture::LogLines();
-        lines.erase(lines.begin());
-        return lines;
+        std::vector<std::string> logged = UnitFixture::LogLines();
+        logged.erase(logged.begin());
+        return logged;
     }
 
     ReadMemoryState state;
+    MemoryRequest request;
+    std::vector<std::string> lines;
 };
 
 } // namespace korvane::testing

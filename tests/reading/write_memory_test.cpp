@@ -1,8 +1,7 @@
 #include "reading/write_memory.h"
 
-#include "app/fake_window.h"
 #include "link/fake_device.h"
-#include "resources/control_ids.h"
+#include "reading/pass_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,6 @@
 
 namespace korvane {
 namespace {
-
-namespace m = ids::main;
 
 TEST(WriteMemory, WritesTheByteAtTheAddressAndShowsTheReply) {
     struct Row {
@@ -32,13 +29,11 @@ TEST(WriteMemory, WritesTheByteAtTheAddressAndShowsTheReply) {
         fakes::FakeDevice device;
         device.SetResponder(fakes::MemoryResponder(memory));
         device.SetClosed(row.closed);
-        fakes::FakeWindow window;
-        window.SetText(m::kWriteAddressEdit, row.addressText);
-        window.SetText(m::kWriteDataEdit, row.data);
-        window.SetText(m::kWriteResult, "0x99");
-        WriteMemoryCommand(window, device.Link());
+        const WriteOutcome outcome =
+            WriteMemory(device.Link(), WriteAddressFromText(row.addressText),
+                        WriteDataFromText(row.data));
         EXPECT_EQ(memory[row.address], row.stored);
-        EXPECT_EQ(window.GetText(m::kWriteResult), row.shown);
+        EXPECT_EQ(WriteResultText(outcome), row.shown);
     }
 }
 

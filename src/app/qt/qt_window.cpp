@@ -186,6 +186,27 @@ void QtWindow::ListAdd(int id, const std::string& line) {
     }
 }
 
+void QtWindow::ListSetLines(int id, const std::vector<std::string>& lines) {
+    auto* list = controls_->Find<TabStopList>(id);
+    if (list == nullptr) {
+        return;
+    }
+    const int wanted = static_cast<int>(lines.size());
+    while (list->count() > wanted) {
+        delete list->takeItem(list->count() - 1);
+    }
+    for (int row = 0; row < wanted; ++row) {
+        const QString text = ToQt(lines[static_cast<std::size_t>(row)]);
+        if (row < list->count()) {
+            if (QListWidgetItem* item = list->item(row); item->text() != text) {
+                item->setText(text);
+            }
+        } else {
+            list->addItem(text);
+        }
+    }
+}
+
 void QtWindow::SetTabStops(int id, const std::vector<int>& stops) {
     if (auto* list = controls_->Find<TabStopList>(id)) {
         list->SetTabStops(stops);

@@ -50,6 +50,7 @@ public:
     void CheckRadioButton(int first, int last, int id) override;
     void ListReset(int id) override;
     void ListAdd(int id, const std::string& line) override;
+    void ListSetLines(int id, const std::vector<std::string>& lines) override;
     void SetTabStops(int id, const std::vector<int>& stops) override;
     void ComboReset(int id) override;
     int ComboAdd(int id, const std::string& text) override;

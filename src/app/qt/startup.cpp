@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/qt/qt_shell.h"
+#include "app/qt/thread_worker.h"
 
 #include <iostream>
 
@@ -16,6 +17,10 @@ int StartKorvane(const std::vector<std::string>& startupMessages) {
         },
         std::cout);
     application.Context().startupMessages = startupMessages;
+    // The line is served by its own thread, so the window never waits for it; the worker
+    // ends before the port it serves is released.
+    ThreadWorker worker;
+    application.UseWorker(worker);
     QtShell shell(application.LogicFactory());
     return shell.RunMainWindow();
 }

@@ -1,4 +1,4 @@
-#include "reading/rom_id_view.h"
+#include "app/reading_view.h"
 
 #include "app/dialog_utils.h"
 #include "app/unit_fixture.h"
@@ -22,7 +22,7 @@ protected:
 
 TEST_F(RomIdViewTest, ShowsTheSelectedGroupWithPlaceholdersAndSwitchAddresses) {
     ASSERT_TRUE(store.SelectRomId("12AB05"));
-    RefreshRomIdView(window, store);
+    ShowRomIdView(window, MakeRomIdView(store));
     // The matching entry is the first one of the list; it is selected all the same.
     EXPECT_EQ(window.SelectedComboText(3015), "12AB05  Test unit");
     EXPECT_EQ(window.List(3016), (Lines{"0010: Volts \t??", "0011: Speed \t??", "0012: Temp \t??",
@@ -31,7 +31,7 @@ TEST_F(RomIdViewTest, ShowsTheSelectedGroupWithPlaceholdersAndSwitchAddresses) {
     EXPECT_EQ(window.GetText(3040), "0001");
 
     ASSERT_TRUE(store.SelectRomId("99FF00"));
-    RefreshRomIdView(window, store);
+    ShowRomIdView(window, MakeRomIdView(store));
     EXPECT_EQ(window.SelectedComboText(3015), "99FF00  Other");
     EXPECT_EQ(window.GetText(3030), "0000");
     EXPECT_EQ(window.GetText(3040), "0041");
@@ -41,13 +41,13 @@ TEST_F(RomIdViewTest, ShowsTheSelectedGroupWithPlaceholdersAndSwitchAddresses) {
 TEST_F(RomIdViewTest, WithoutASelectionTheBoxesStayAndAnEmptyGroupStillSetsThem) {
     window.SetText(3030, "1234");
     window.ListAdd(3016, "old");
-    RefreshRomIdView(window, store);
+    ShowRomIdView(window, MakeRomIdView(store));
     EXPECT_EQ(window.SelectedComboText(3015), "null");
     EXPECT_TRUE(window.List(3016).empty());
     EXPECT_EQ(window.GetText(3030), "1234");
 
     ASSERT_TRUE(store.SelectRomId("null"));
-    RefreshRomIdView(window, store);
+    ShowRomIdView(window, MakeRomIdView(store));
     EXPECT_EQ(window.GetText(3030), "0000");
     EXPECT_EQ(window.GetText(3040), "0001");
 }
@@ -62,7 +62,7 @@ TEST(RomIdViewOfLongerIds, ShowsTheEntryOfTheSelectedIdNotOneItPrefixes) {
                                                         {"AB12CD34", "AB12CD34  Long"}};
     for (const auto& [id, entry] : rows) {
         ASSERT_TRUE(unit.store.SelectRomId(id));
-        RefreshRomIdView(unit.window, unit.store);
+        ShowRomIdView(unit.window, MakeRomIdView(unit.store));
         EXPECT_EQ(unit.window.SelectedComboText(3015), entry);
     }
 }

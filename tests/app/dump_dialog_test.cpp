@@ -1,6 +1,7 @@
 #include "app/dump_dialog_logic.h"
 
 #include "app/fake_window.h"
+#include "reading/unit_session.h"
 #include "link/fake_device.h"
 #include "log/fake_utc_clock.h"
 #include "resources/control_ids.h"
@@ -29,8 +30,8 @@ protected:
             memory[address] = static_cast<std::uint8_t>(address * 3);
         }
         device.SetResponder(fakes::MemoryResponder(memory));
-        context.unitChannel = &device;
-        context.sleeper = &device;
+        context.session = &session;
+        context.worker = &worker;
         context.programDirectory = folder.Path().string();
         context.dumpFileName = folder.File("romdump.bin");
         utc.now = {14, 5, 9, 42};
@@ -62,6 +63,8 @@ protected:
 
     std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(0x10000);
     fakes::FakeDevice device;
+    UnitSession session{&device, &device};
+    InlineWorker worker;
     testing::ScratchFolder folder;
     FakeWindow window;
     AppContext context;
