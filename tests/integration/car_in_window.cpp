@@ -12,12 +12,8 @@ CarInWindow::CarInWindow() {
         std::filesystem::copy_file(std::filesystem::path(KORVANE_EXAMPLES_DIR) / name,
                                    folder.Path() / name);
     }
-    context.serialPort = &port;
-    context.definitions = &store;
-    context.log = &log;
-    context.unitChannel = &port;
-    context.sleeper = &sleeper;
-    context.memoryTools = &memoryTools;
+    context.session = &session;
+    context.worker = &worker;
     context.programDirectory = folder.Path().string();
 }
 

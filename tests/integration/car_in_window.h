@@ -6,11 +6,8 @@
 #include "app/fake_window.h"
 #include "app/main_window_logic.h"
 #include "app/test_support.h"
-#include "definitions/definition_store.h"
-#include "link/serial_port.h"
-#include "link/thread_sleeper.h"
-#include "log/log_file.h"
-#include "reading/memory_tools_state.h"
+#include "app/unit_worker.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
 
 #include <optional>
@@ -47,11 +44,11 @@ public:
     fakes::PortSandbox sandbox;
     fakes::TempFolder folder;
     std::optional<ecusim::SimProcess> car;
-    SerialPort port;
-    DefinitionStore store;
-    LogFile log;
-    ThreadSleeper sleeper;
-    MemoryToolsState memoryTools;
+    UnitSession session;
+    SerialPort& port = session.Port();
+    DefinitionStore& store = session.Definitions();
+    LogFile& log = session.Log();
+    InlineWorker worker;
     AppContext context;
     fakes::FakeWindow window{{ids::main::kPortCombo}};
     MainWindowLogic logic{window, context};

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_window.h"
+#include "app/qt/thread_worker.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
@@ -19,9 +20,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <latch>
 #include <map>
 #include <sstream>
 #include <string>
@@ -33,23 +36,43 @@ namespace {
 namespace m = ids::main;
 namespace fs = std::filesystem;
 
-// Accepts the next file dialog that opens with the given path.
+// Accepts the next file dialog that opens with the given path, once the dialog has taken
+// it: a dialog still setting itself up may put its suggested name back.
 void AnswerNextFileDialog(const QString& path) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, path] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        dialog->selectFile(path);
+        if (dialog->selectedFiles().value(0) == path) {
             poll->stop();
             poll->deleteLater();
-            // selectFile leaves the name box alone while it has the focus, which it gets
-            // once the dialog is active.
-            if (QWidget* focused = dialog->focusWidget()) {
-                focused->clearFocus();
-            }
-            dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
         }
     });
     poll->start(10);
+}
+
+// Waits until everything posted to the worker so far has run and been shown.
+bool Drain(UnitWorker& worker) {
+    bool drained = false;
+    worker.Post([] {}, [&drained] { drained = true; });
+    return QTest::qWaitFor([&drained] { return drained; }, 30000);
+}
+
+// True when the list draws text: its viewport holds more than its background colour.
+bool ShowsRows(QListWidget& list) {
+    const QImage image = list.viewport()->grab().toImage();
+    const QRgb background = list.viewport()->palette().color(QPalette::Base).rgb();
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            drawn += image.pixel(x, y) != background ? 1 : 0;
+        }
+    }
+    return drawn > 200;
 }
 
 std::vector<std::string> ListLines(const QtWindow& window, int id) {
@@ -128,17 +151,21 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     Application application(
         [&](const std::string&, const std::string& caption) { startupWarnings.push_back(caption); },
         trace);
+    ThreadWorker worker;
+    application.UseWorker(worker);
     QtShell shell(application.LogicFactory());
     auto window = shell.BuildWindow(ids::kMainTemplate, nullptr);
     ASSERT_NE(window, nullptr);
     window->Host().show();
     EXPECT_TRUE(startupWarnings.empty());
-    EXPECT_EQ(window->GetText(m::kPortStatus), "Ok");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kPortStatus) == "Ok"; }, 10000));
     EXPECT_EQ(ListLines(*window, m::kMemList).front(), "*** Reading: paramdef.ini");
 
     AnswerNextFileDialog(QString::fromStdString(demo.File("run.csv")));
     window->Controls().FindMenuCommand(ids::kMenuOpenLog)->trigger();
-    EXPECT_EQ(window->GetText(m::kLogStatus), demo.File("run.csv"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->GetText(m::kLogStatus) == demo.File("run.csv"); }, 10000))
+        << window->GetText(m::kLogStatus);
 
     QTest::mouseClick(&Get<QPushButton>(*window, m::kGetRomId), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kRomIdEdit) == "A1B2C3"; }, 10000));
@@ -168,7 +195,8 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     EXPECT_EQ(window->GetText(m::kInputSwitchValue), switches);
 
     window->Controls().FindMenuCommand(ids::kMenuCloseLog)->trigger();
-    EXPECT_EQ(window->GetText(m::kLogStatus), "Closed.");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->GetText(m::kLogStatus) == "Closed."; }, 10000));
     std::istringstream log(ReadWholeFile(demo.File("run.csv")));
     std::vector<std::string> logLines;
     for (std::string line; std::getline(log, line);) {
@@ -181,19 +209,39 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     const std::string volts = rows["BatteryVolts"].value;
     EXPECT_NE(logLines[3].find("," + volts.substr(0, volts.find(' ')) + ","), std::string::npos);
 
-    // With Repeat the passes follow one another until Stop, which ends them at once.
+    // With Repeat the passes follow one another until Stop, which acts at once.
     QTest::mouseClick(&Get<QCheckBox>(*window, m::kParamRepeat), Qt::LeftButton);
     QTest::mouseClick(&Get<QPushButton>(*window, m::kParamRead), Qt::LeftButton);
     EXPECT_FALSE(Get<QPushButton>(*window, m::kParamRead).isEnabled());
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return ListLines(*window, m::kParamList).front() == "Bytes read: 16  Count: 3"; },
         20000));
+
+    // Hold the line while the next pass waits for it: the window stays live and keeps the
+    // rows of the pass before on screen.
+    std::latch held(1);
+    std::atomic<bool> holding{false};
+    worker.Post(
+        [&] {
+            holding = true;
+            held.wait();
+        },
+        [] {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holding.load(); }, 20000));
+    auto& list = Get<QListWidget>(*window, m::kParamList);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.count(), 17);
+    EXPECT_TRUE(ShowsRows(list));
+
     QTest::mouseClick(&Get<QPushButton>(*window, m::kParamStop), Qt::LeftButton);
-    QTest::qWait(50);
-    const std::string stoppedAt = ListLines(*window, m::kParamList).front();
-    QTest::qWait(1500);
-    EXPECT_EQ(ListLines(*window, m::kParamList).front(), stoppedAt);
     EXPECT_TRUE(Get<QPushButton>(*window, m::kParamRead).isEnabled());
+    held.count_down();
+    ASSERT_TRUE(Drain(worker));
+    const std::string stoppedAt = ListLines(*window, m::kParamList).front();
+    // The run is over: no pass is under way and none follows.
+    EXPECT_EQ(application.Context().runState, RunState::Idle);
+    ASSERT_TRUE(Drain(worker));
+    EXPECT_EQ(ListLines(*window, m::kParamList).front(), stoppedAt);
     ::unsetenv("XDG_CONFIG_HOME");
 }
 
