@@ -1,8 +1,8 @@
 #include "app/application.h"
 
 #include "app/about_logic.h"
-#include "app/main_window_logic.h"
 #include "app/dump_dialog_logic.h"
+#include "app/main_window_logic.h"
 #include "app/unit_worker.h"
 #include "reading/unit_session.h"
 #include "resources/control_ids.h"

@@ -1,8 +1,8 @@
 #include "app/checksum_command.h"
 
+#include "app/binary_file_filter.h"
 #include "app/dialog_utils.h"
 #include "app/window.h"
-#include "app/binary_file_filter.h"
 #include "romtools/checksum_report.h"
 #include "romtools/rom_checksum.h"
 

@@ -1,13 +1,13 @@
 #include "app/dump_dialog_logic.h"
 
+#include "app/binary_file_filter.h"
 #include "app/dialog_utils.h"
 #include "app/window.h"
 #include "reading/unit_session.h"
-#include "text/hex_number.h"
-#include "text/format_text.h"
 #include "resources/control_ids.h"
-#include "app/binary_file_filter.h"
 #include "romtools/dump_texts.h"
+#include "text/format_text.h"
+#include "text/hex_number.h"
 
 #include <filesystem>
 #include <utility>
@@ -120,13 +120,14 @@ void DumpDialogLogic::Browse() {
 }
 
 void DumpDialogLogic::Exit() {
-    if (chunkUnderWay_) {
-        // The chunk under way finishes first; its file is closed right after it.
-        context_.worker->Post([dumper = dumper_] { (void)dumper->Stop(); }, [] {});
-    } else {
-        (void)dumper_->Stop();
-    }
     running_ = false;
+    if (chunkUnderWay_) {
+        // The chunk under way finishes first, so that no read outlives the dialog and the
+        // dump's state is the window's alone again once it closes.
+        exitPending_ = true;
+        return;
+    }
+    (void)dumper_->Stop();
     window_.Close();
 }
 
@@ -140,6 +141,10 @@ void DumpDialogLogic::OnTimer() {
         *context_.worker, [dumper = dumper_, link] { return dumper->Step(link); },
         guard_([this](RomDumper::StepResult result) {
             chunkUnderWay_ = false;
+            if (exitPending_) {
+                Exit();
+                return;
+            }
             ShowStepResult(result);
         }));
 }

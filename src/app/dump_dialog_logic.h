@@ -48,10 +48,13 @@ private:
     Window& window_;
     AppContext& context_;
     DumpClocks clocks_;
-    // Shared with the chunk under way, which may outlive the dialog by one read.
+    // Shared with the chunk under way, which the worker may still be reading when the
+    // program shuts down.
     std::shared_ptr<RomDumper> dumper_;
     bool running_ = false;
     bool chunkUnderWay_ = false;
+    // Exit was pressed while a chunk was under way: the dialog closes when it ends.
+    bool exitPending_ = false;
     CompletionGuard guard_;
 };
 

@@ -195,8 +195,8 @@ void MainWindowLogic::CloseLog() {
         },
         [this, name](bool writeFailed) {
             logFailureShown_ = false;
-            window_.SetText(m::kLogStatus, writeFailed ? "Closed. Write failed: " + name
-                                                       : std::string("Closed."));
+            window_.SetText(m::kLogStatus,
+                            writeFailed ? "Closed. Write failed: " + name : std::string("Closed."));
         });
 }
 
@@ -293,9 +293,8 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
     const SwitchAddresses switches = SwitchAddressesOf(logic_.window_);
     logic_.Post(
         [session, unit, firstPass, switches] {
-            return ReadParametersPass(session->Link(unit), session->Definitions(),
-                                      session->Log(), session->ParameterPassCount(), firstPass,
-                                      switches);
+            return ReadParametersPass(session->Link(unit), session->Definitions(), session->Log(),
+                                      session->ParameterPassCount(), firstPass, switches);
         },
         [this, finished](const ParameterPassResult& pass) {
             ShowParameterPass(logic_.window_, pass);
@@ -321,8 +320,7 @@ void MainWindowLogic::Passes::ReadMemoryBytes(std::function<void()> finished) {
         });
 }
 
-void MainWindowLogic::Passes::ReadMemoryBlock(bool firstPass,
-                                              std::function<void(bool)> finished) {
+void MainWindowLogic::Passes::ReadMemoryBlock(bool firstPass, std::function<void(bool)> finished) {
     UnitSession* session = logic_.context_.session;
     const UnitType unit = logic_.context_.unitType;
     // Only a first pass takes the boxes; later ones go on with the sweep.

@@ -19,8 +19,7 @@ struct SwitchRow {
     const int* bitBoxes;
 };
 
-constexpr SwitchRow kInputRow{m::kInputSwitchAddress, m::kInputSwitchValue,
-                              m::kInputSwitchBits};
+constexpr SwitchRow kInputRow{m::kInputSwitchAddress, m::kInputSwitchValue, m::kInputSwitchBits};
 constexpr SwitchRow kIoRow{m::kIoSwitchAddress, m::kIoSwitchValue, m::kIoSwitchBits};
 
 void ShowRow(Window& window, const SwitchRow& row, const std::optional<std::uint8_t>& byte) {

@@ -94,8 +94,7 @@ void RunControl::StartWork() {
         return;
     case RunState::ReadParametersRunning:
         passUnderWay_ = true;
-        passes_.ReadParameters(firstPass,
-                               [this, run] { PassEnded(run, true, m::kParamRepeat); });
+        passes_.ReadParameters(firstPass, [this, run] { PassEnded(run, true, m::kParamRepeat); });
         return;
     }
 }

@@ -1,9 +1,10 @@
 #include "app/dump_dialog_logic.h"
 
 #include "app/fake_window.h"
-#include "reading/unit_session.h"
+#include "app/manual_worker.h"
 #include "link/fake_device.h"
 #include "log/fake_utc_clock.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
 #include "support/scratch_folder.h"
 
@@ -211,6 +212,25 @@ TEST_F(DumpDialog, ExitDuringADumpKeepsThePartWritten) {
     EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
     EXPECT_EQ(window.beeps, 0);
     EXPECT_TRUE(window.messageBoxes.empty());
+}
+
+TEST_F(DumpDialog, ExitWhileAChunkIsUnderWayClosesWhenItHasEnded) {
+    fakes::ManualWorker slowLine;
+    context.worker = &slowLine;
+    Fill("8000", "8000", "0");
+    logic.OnCommand(d::kStart, 0);
+    Tick();
+    // Ticks while the chunk is under way start no other read.
+    Tick();
+    EXPECT_EQ(slowLine.Waiting(), 1U);
+
+    logic.OnCommand(d::kExit, 0);
+    EXPECT_EQ(window.closeRequests, 0);
+    ASSERT_TRUE(slowLine.RunNext());
+    EXPECT_EQ(window.closeRequests, 1);
+    EXPECT_FALSE(state.running);
+    EXPECT_EQ(DumpFile(), Memory(0x8000, 16));
+    EXPECT_FALSE(slowLine.RunNext());
 }
 
 TEST_F(DumpDialog, RefusedOverwriteLeavesTheFileAndStartsNothing) {

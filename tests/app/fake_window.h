@@ -78,9 +78,7 @@ public:
 
     void ListReset(int id) override { lists[id].clear(); }
     void ListAdd(int id, const std::string& line) override { lists[id].push_back(line); }
-    void ListSetLines(int id, const std::vector<std::string>& lines) override {
-        lists[id] = lines;
-    }
+    void ListSetLines(int id, const std::vector<std::string>& lines) override { lists[id] = lines; }
     void SetTabStops(int id, const std::vector<int>& stops) override { tabStops[id] = stops; }
 
     void ComboReset(int id) override {

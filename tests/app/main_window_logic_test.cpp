@@ -1,5 +1,6 @@
 #include "app/main_window_logic.h"
 
+#include "app/manual_worker.h"
 #include "app/unit_fixture.h"
 #include "link/unit_type.h"
 
@@ -270,6 +271,34 @@ TEST_F(MainWindowTest, WithoutRepeatAReadIsOnePassThenTheButtonsRest) {
     // The failed reads of a closed port still count as a pass.
     EXPECT_EQ(window.List(3016).front(), "Bytes read: -1  Count: 0");
     EXPECT_TRUE(AtRest());
+    EXPECT_EQ(session.ParameterPassCount(), 1);
+}
+
+TEST_F(MainWindowTest, WorkOnASlowLineIsShownWhenItEndsAndStopActsAtOnce) {
+    sandbox.Attach(3);
+    logic.OnCreate();
+    ChooseEntry(3015, "12AB05  Test unit");
+    fakes::ManualWorker slowLine;
+    context.worker = &slowLine;
+    window.SetChecked(3022, true);
+    Command(3017);
+    Ticks(3);
+    // One pass under way; the list still shows the placeholders until it ends.
+    ASSERT_EQ(slowLine.Waiting(), 1U);
+    EXPECT_EQ(window.List(3016).front(), "0010: Volts \t??");
+    // Another port chosen meanwhile waits for the pass to end.
+    TypePort("COM4");
+    EXPECT_EQ(port.PortName(), "COM3");
+
+    Command(3018);
+    EXPECT_TRUE(AtRest());
+    ASSERT_TRUE(slowLine.RunNext());
+    EXPECT_EQ(window.List(3016).front(), "Bytes read: 4  Count: 0");
+    ASSERT_TRUE(slowLine.RunNext());
+    EXPECT_EQ(window.GetText(3014), "error");
+    // The run ended with Stop: no pass follows the one under way.
+    Ticks(3);
+    EXPECT_EQ(slowLine.Waiting(), 0U);
     EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 

@@ -5,15 +5,15 @@
 // 64 KiB of memory that also answers the ROM ID request.
 
 #include "app/app_context.h"
-#include "app/unit_worker.h"
-#include "reading/unit_session.h"
 #include "app/fake_window.h"
 #include "app/test_support.h"
+#include "app/unit_worker.h"
 #include "definitions/definition_store.h"
 #include "definitions/message_list.h"
 #include "link/fake_device.h"
 #include "link/serial_port.h"
 #include "log/log_file.h"
+#include "reading/unit_session.h"
 
 #include <cstdint>
 #include <filesystem>
