@@ -6,12 +6,9 @@
 
 #include "app/app_context.h"
 #include "app/main_window_logic.h"
-#include "definitions/definition_store.h"
-#include "headless_window.h"
-#include "link/serial_port.h"
-#include "link/thread_sleeper.h"
-#include "log/log_file.h"
-#include "reading/memory_tools_state.h"
+#include "app/unit_worker.h"
+#include "memory_window.h"
+#include "reading/unit_session.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
 
@@ -78,25 +75,17 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "soak: the simulator did not start\n");
             return 2;
         }
-        korvane::SerialPort port;
-        korvane::DefinitionStore store;
-        korvane::LogFile log;
-        korvane::ThreadSleeper sleeper;
-        korvane::MemoryToolsState memoryTools;
+        // Work runs at once on this thread, so every tick finishes its pass before it returns.
+        korvane::UnitSession session;
+        korvane::InlineWorker worker;
         korvane::AppContext context;
-        context.serialPort = &port;
-        context.definitions = &store;
-        context.log = &log;
-        context.unitChannel = &port;
-        context.sleeper = &sleeper;
-        context.memoryTools = &memoryTools;
+        context.session = &session;
+        context.worker = &worker;
         context.programDirectory = folder.string();
-        port.ProbePorts();
 
-        korvane::cli::HeadlessWindow window({m::kPortCombo});
+        korvane::soak::MemoryWindow window((folder / "soak.csv").string());
         korvane::MainWindowLogic logic(window, context);
         logic.OnCreate();
-        window.AnswerNextFileDialog((folder / "soak.csv").string());
         logic.OnCommand(korvane::ids::kMenuOpenLog, 0);
         logic.OnCommand(m::kGetRomId, 0);
         for (int tick = 0; tick < 50 && window.GetText(m::kRomIdEdit) != "A1B2C3"; ++tick) {
@@ -113,13 +102,13 @@ int main(int argc, char** argv) {
         long warmDescriptors = 0;
         long peakResident = 0;
         const auto started = std::chrono::steady_clock::now();
-        while (context.parameterPassCount < passes) {
+        while (session.ParameterPassCount() < passes) {
             logic.OnTimer();
-            if (context.parameterPassCount == 10 && warmResident == 0) {
+            if (session.ParameterPassCount() == 10 && warmResident == 0) {
                 warmResident = ResidentKiB();
                 warmDescriptors = OpenDescriptors();
             }
-            if (context.parameterPassCount % 1000 == 0) {
+            if (session.ParameterPassCount() % 1000 == 0) {
                 peakResident = std::max(peakResident, ResidentKiB());
             }
         }
