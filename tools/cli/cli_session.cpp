@@ -1,29 +1,17 @@
 #include "cli_session.h"
 
-#include "app/list_box_messages.h"
-#include "app/port_scan.h"
+#include "definitions/message_list.h"
 #include "full_path.h"
-#include "resources/control_ids.h"
 
 #include <filesystem>
-#include <system_error>
 
 namespace korvane::cli {
 
-CliSession::CliSession(const CliOptions& options)
-    : options_(options), window_({ids::main::kPortCombo}) {
-    context_.serialPort = &port_;
-    context_.definitions = &definitions_;
-    context_.log = &log_;
-    context_.unitChannel = &port_;
-    context_.sleeper = &sleeper_;
-    context_.unitType = options.unit;
-    context_.memoryTools = &memoryTools_;
-    std::error_code error;
-    context_.programDirectory = std::filesystem::current_path(error).string();
+std::vector<std::string> CliSession::LoadDefinitions() {
+    VectorMessageList messages;
+    unit_.LoadDefinitions(options_.dir, &messages);
+    return std::move(messages.lines);
 }
-
-CliSession::~CliSession() = default;
 
 std::string CliSession::DefinitionPath(const char* fileName) const {
     if (options_.dir.empty()) {
@@ -32,37 +20,32 @@ std::string CliSession::DefinitionPath(const char* fileName) const {
     return (std::filesystem::path(options_.dir) / fileName).string();
 }
 
-void CliSession::LoadDefinitions() {
-    ListBoxMessages messages(window_, ids::main::kMemList);
-    definitions_.LoadParameterFile(DefinitionPath("paramdef.ini"), &messages);
-    definitions_.LoadMonitorFile(DefinitionPath("SelectMonitor.ini"), &messages);
-}
-
 bool CliSession::OpenPort(std::string& reason) {
-    const std::string name =
-        options_.port.empty() ? "COM" + std::to_string(definitions_.CommPort()) : options_.port;
-    if (OpenUnitPort(port_, name)) {
+    const std::string name = options_.port.empty()
+                                 ? "COM" + std::to_string(unit_.Definitions().CommPort())
+                                 : options_.port;
+    if (unit_.OpenPort(name)) {
         return true;
     }
-    reason = "cannot open port " + name + ": " + DescribeOpenError(port_.LastOpenError());
+    reason = "cannot open port " + name + ": " + DescribeOpenError(unit_.Port().LastOpenError());
     return false;
 }
 
 bool CliSession::OpenLog(const std::string& path, std::string& reason) {
-    context_.logFileName = FullPath(path);
-    if (log_.Open(context_.logFileName)) {
-        window_.SetText(ids::main::kLogStatus, context_.logFileName);
+    logFileName_ = FullPath(path);
+    if (unit_.Log().Open(logFileName_)) {
         return true;
     }
-    reason = "cannot open log file " + context_.logFileName;
+    reason = "cannot open log file " + logFileName_;
     return false;
 }
 
 bool CliSession::CloseLog(std::string& reason) {
-    if (log_.Close() && !log_.Failed()) {
+    LogFile& log = unit_.Log();
+    if (log.Close() && !log.Failed()) {
         return true;
     }
-    reason = "some lines did not reach the log file " + context_.logFileName;
+    reason = "some lines did not reach the log file " + logFileName_;
     return false;
 }
 

@@ -1,31 +1,24 @@
 #pragma once
 
-#include "app/app_context.h"
 #include "cli_options.h"
-#include "definitions/definition_store.h"
-#include "headless_window.h"
-#include "link/serial_port.h"
-#include "link/thread_sleeper.h"
-#include "log/log_file.h"
-#include "reading/memory_tools_state.h"
+#include "reading/unit_session.h"
 
 #include <string>
+#include <vector>
 
 namespace korvane::cli {
 
-// What the program's start-up creates, for one command: the port, the definitions, the
-// log and the memory tools' state, reached by the passes through the context as in the
-// window, and a headless main window for them to show their results in.
+// What one command needs to talk to a unit: the session the window also builds on (port,
+// definitions, log, reading state), set up from the command line's options.
 class CliSession {
 public:
-    explicit CliSession(const CliOptions& options);
-    ~CliSession();
+    explicit CliSession(const CliOptions& options) : options_(options) {}
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
-    // Loads paramdef.ini, then SelectMonitor.ini, from the --dir folder, echoing into the
-    // message list 3003 as the window's creation does.
-    void LoadDefinitions();
+    // Loads paramdef.ini, then SelectMonitor.ini, from the --dir folder and returns what
+    // the window's message list would show of it.
+    std::vector<std::string> LoadDefinitions();
     std::string DefinitionPath(const char* fileName) const;
 
     // Opens --port, or else "COM" and the preferred port of SelectMonitor.ini, with the
@@ -38,22 +31,15 @@ public:
     // Closes the log; false with the reason when some of it did not reach the file.
     bool CloseLog(std::string& reason);
 
-    HeadlessWindow& MainWindow() { return window_; }
-    AppContext& Context() { return context_; }
-    DefinitionStore& Definitions() { return definitions_; }
-    SerialPort& Port() { return port_; }
-    LogFile& Log() { return log_; }
+    // The line to the unit chosen with --unit.
+    UnitLink Link() { return unit_.Link(options_.unit); }
+    UnitSession& Unit() { return unit_; }
+    DefinitionStore& Definitions() { return unit_.Definitions(); }
 
 private:
     const CliOptions& options_;
-    // Destroyed as at the program's shutdown: the definitions, the port, then the log.
-    LogFile log_;
-    SerialPort port_;
-    DefinitionStore definitions_;
-    ThreadSleeper sleeper_;
-    MemoryToolsState memoryTools_;
-    AppContext context_;
-    HeadlessWindow window_;
+    UnitSession unit_;
+    std::string logFileName_;
 };
 
 } // namespace korvane::cli

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,8 +11,5 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& lines);
 
 // Prints "korvane-cli: <command>: <reason>" on one line and returns the failure exit code.
 int Fail(std::ostream& err, const char* command, const std::string& reason);
-
-// The count of a "Bytes read: %d  Count: %d" line that heads a pass's list.
-std::optional<int> BytesReadOf(const std::vector<std::string>& list);
 
 } // namespace korvane::cli

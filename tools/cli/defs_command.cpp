@@ -1,6 +1,5 @@
 #include "cli_session.h"
 #include "command_output.h"
-#include "resources/control_ids.h"
 #include "unit_commands.h"
 
 #include <filesystem>
@@ -21,8 +20,7 @@ bool IsReadableFile(const std::string& path) {
 
 int RunDefs(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
-    session.LoadDefinitions();
-    PrintLines(out, session.MainWindow().List(ids::main::kMemList));
+    PrintLines(out, session.LoadDefinitions());
     out << "CommPort=" << session.Definitions().CommPort() << '\n';
     std::vector<std::string> names;
     session.Definitions().RomIdNames(names);

@@ -4,10 +4,11 @@
 #include "command_output.h"
 #include "dump_progress.h"
 #include "pacer.h"
-#include "text/format_text.h"
-#include "resources/control_ids.h"
-#include "app/dump_dialog_logic.h"
+#include "romtools/dump_texts.h"
+#include "romtools/rom_dumper.h"
 #include "stop_signal.h"
+
+#include <filesystem>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -19,9 +20,6 @@ namespace korvane::cli {
 
 namespace {
 
-namespace d = ids::dump;
-
-// The first message box the dialog showed after the first `seen` ones, or none.
 bool StandardErrorIsTerminal() {
 #if defined(_WIN32)
     return _isatty(2) != 0;
@@ -30,16 +28,36 @@ bool StandardErrorIsTerminal() {
 #endif
 }
 
-const HeadlessWindow::ShownMessage* NewMessage(const HeadlessWindow& dialog, std::size_t seen) {
-    return dialog.Messages().size() > seen ? &dialog.Messages()[seen] : nullptr;
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
 }
 
-int FailedStart(const HeadlessWindow::ShownMessage& message, const std::string& file,
-                std::ostream& err) {
-    if (message.text == "Overwrite existing file?") {
-        return Fail(err, "dump", file + " exists; --yes overwrites it");
+std::string WriteFailure(const RomDumper& dumper) {
+    return "Can't write output file " + dumper.FileName() + ": " + dumper.FileError().message();
+}
+
+// Creates the file as the dialog's Start does, refusing to replace one without --yes.
+// False with the reason when the dump cannot begin.
+bool Begin(RomDumper& dumper, const DumpOptions& request, std::string& reason) {
+    if (!request.overwrite && FileExists(request.file)) {
+        reason = request.file + " exists; --yes overwrites it";
+        return false;
     }
-    return Fail(err, "dump", OneLine(message.text) + " (" + file + ")");
+    switch (dumper.Begin(request.file)) {
+    case RomDumper::BeginResult::Started:
+        return true;
+    case RomDumper::BeginResult::CannotCreate:
+        reason = "Can't open output file " + request.file + ": " + dumper.FileError().message();
+        return false;
+    case RomDumper::BeginResult::PrefillFailed:
+        reason = WriteFailure(dumper);
+        return false;
+    case RomDumper::BeginResult::AlreadyRunning:
+        break;
+    }
+    reason = "the dump did not start";
+    return false;
 }
 
 } // namespace
@@ -58,54 +76,35 @@ int RunDump(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (!session.OpenPort(reason)) {
         return Fail(err, "dump", reason);
     }
-    AppContext& context = session.Context();
-    HeadlessWindow dialog;
-    DumpDialogLogic logic(dialog, context, context.memoryTools->dump);
-    logic.OnCreate();
-    if (options.unit == UnitType::Tcu) {
-        dialog.CheckRadioButton(d::kUnitEcu, d::kUnitTcu, d::kUnitTcu);
-        logic.OnCommand(d::kUnitTcu, 0);
-    }
-    dialog.SetText(d::kStartAddress, FormatText("%X", static_cast<unsigned>(request.start)));
-    dialog.SetText(d::kBytesToRead, FormatText("%X", static_cast<unsigned>(request.count)));
-    dialog.SetText(d::kPrefill, FormatText("%X", static_cast<unsigned>(request.prefill)));
-    dialog.SetText(d::kOutputFile, request.file);
-    dialog.AnswerYesNo(request.overwrite ? MessageBoxResult::Yes : MessageBoxResult::No);
-
+    DumpState state;
+    RomDumper dumper(state, SteadyMillisecondTicks);
+    dumper.Configure(request.start, request.count, request.prefill);
     StopSignal stop;
-    logic.OnCommand(d::kStart, 0);
-    // A started dump disables Start until it ends; otherwise the dialog said why.
-    if (dialog.IsEnabled(d::kStart)) {
-        if (dialog.Messages().empty()) {
-            return Fail(err, "dump", "the dump did not start");
-        }
-        return FailedStart(dialog.Messages().back(), request.file, err);
+    if (!Begin(dumper, request, reason)) {
+        return Fail(err, "dump", reason);
     }
 
     DumpProgress progress(err, StandardErrorIsTerminal());
     Pacer pacer(request.intervalMs);
-    const std::size_t messagesBefore = dialog.Messages().size();
-    while (dialog.GetText(d::kStatus) != "* COMPLETE *" && pacer.WaitForNextStep(stop)) {
-        logic.OnTimer();
-        const auto [done, total] = dialog.Progress(d::kProgress);
-        progress.Show(done, total, dialog.GetText(d::kCurrentAddress), dialog.GetText(d::kTimes),
-                      dialog.GetText(d::kResult));
-        if (const auto* message = NewMessage(dialog, messagesBefore)) {
+    const UnitLink link = session.Link();
+    RomDumper::StepResult result = RomDumper::StepResult::NotRunning;
+    while (result != RomDumper::StepResult::Completed && pacer.WaitForNextStep(stop)) {
+        result = dumper.Step(link);
+        progress.Show(state, dumper.Times(), result == RomDumper::StepResult::ReadFailed);
+        if (result == RomDumper::StepResult::WriteFailed) {
             progress.Finish();
-            logic.OnCommand(d::kExit, 0);
-            return Fail(err, "dump", OneLine(message->text));
+            return Fail(err, "dump", WriteFailure(dumper));
         }
     }
     progress.Finish();
-    const bool complete = dialog.GetText(d::kStatus) == "* COMPLETE *";
-    const std::uint32_t bytesDone = context.memoryTools->dump.bytesDone;
-    logic.OnCommand(d::kExit, 0);
-    if (!complete) {
+    if (result != RomDumper::StepResult::Completed) {
+        (void)dumper.Stop();
         return Fail(err, "dump",
-                    "stopped: " + request.file + " is incomplete, " + std::to_string(bytesDone) +
-                        " of " + std::to_string(request.count) + " bytes read");
+                    "stopped: " + request.file + " is incomplete, " +
+                        std::to_string(state.bytesDone) + " of " + std::to_string(state.byteCount) +
+                        " bytes read");
     }
-    out << dialog.GetText(d::kResult) << '\n';
+    out << DumpChecksumText(dumper.FinalChecksums()) << '\n';
     return kExitSuccess;
 }
 

@@ -6,8 +6,8 @@
 
 namespace korvane::cli {
 
-// Runs the ROM dump dialog's logic headless: its defaults and rules, one chunk per
-// interval, progress on standard error, then the dialog's final result text.
+// Dumps unit memory to a file with the dump dialog's defaults and rules: one chunk per
+// interval, progress on standard error, then the check of the finished file.
 int RunDump(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace korvane::cli

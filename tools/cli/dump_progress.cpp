@@ -1,7 +1,8 @@
 #include "dump_progress.h"
 
+#include "text/format_text.h"
+
 #include <cstdio>
-#include <sstream>
 
 namespace korvane::cli {
 
@@ -11,6 +12,11 @@ constexpr int kBarWidth = 30;
 
 int Percent(long long done, long long total) {
     return total <= 0 ? 100 : static_cast<int>(done * 100 / total);
+}
+
+std::string RemainingText(const DumpTimes& times) {
+    return FormatText("Remaining time: %02lldmin %02lldsec", times.remainingSec / 60,
+                      times.remainingSec % 60);
 }
 
 } // namespace
@@ -31,23 +37,12 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-std::string LineStartingWith(const std::string& text, const std::string& label) {
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind(label, 0) == 0) {
-            return OneLine(line);
-        }
-    }
-    return {};
-}
-
-void DumpProgress::Show(long long done, long long total, const std::string& addressText,
-                        const std::string& timesText, const std::string& resultText) {
+void DumpProgress::Show(const DumpState& state, const DumpTimes& times, bool readFailed) {
+    const long long done = state.bytesDone;
+    const long long total = state.byteCount;
     const int percent = Percent(done, total);
-    const std::string address = OneLine(addressText);
-    const std::string remaining = LineStartingWith(timesText, "Remaining time:");
-    const bool failed = resultText.rfind("** FAILED **", 0) == 0;
+    const std::string address = OneLine(DumpCurrentAddressText(state));
+    const std::string remaining = RemainingText(times);
     if (terminal_) {
         const int filled = percent * kBarWidth / 100;
         std::string bar(static_cast<std::size_t>(filled), '#');
@@ -55,18 +50,18 @@ void DumpProgress::Show(long long done, long long total, const std::string& addr
         char head[16];
         (void)std::snprintf(head, sizeof head, "] %3d%%  ", percent);
         // Clears to the end of the line so that a shorter text leaves nothing behind.
-        err_ << "\r[" << bar << head << address << "  " << remaining << (failed ? "  retrying" : "")
-             << "\x1b[K";
+        err_ << "\r[" << bar << head << address << "  " << remaining
+             << (readFailed ? "  retrying" : "") << "\x1b[K";
         err_.flush();
         barShown_ = true;
         return;
     }
-    if (percent == lastPercent_ && !failed) {
+    if (percent == lastPercent_ && !readFailed) {
         return;
     }
     lastPercent_ = percent;
     err_ << "dump: " << percent << "%  " << done << " of " << total << " bytes  " << address << "  "
-         << remaining << (failed ? "  " + OneLine(resultText) : "") << '\n';
+         << remaining << (readFailed ? "  ** FAILED ** - retrying..." : "") << '\n';
     err_.flush();
 }
 

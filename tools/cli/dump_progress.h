@@ -1,5 +1,8 @@
 #pragma once
 
+#include "romtools/dump_state.h"
+#include "romtools/dump_texts.h"
+
 #include <ostream>
 #include <string>
 
@@ -11,10 +14,8 @@ class DumpProgress {
 public:
     DumpProgress(std::ostream& err, bool terminal) : err_(err), terminal_(terminal) {}
 
-    // After every step: bytes done of the total, and the dialog's address, time and
-    // result texts.
-    void Show(long long done, long long total, const std::string& addressText,
-              const std::string& timesText, const std::string& resultText);
+    // After every step: where the dump stands, its times, and whether the step's read failed.
+    void Show(const DumpState& state, const DumpTimes& times, bool readFailed);
     // Ends the bar's line.
     void Finish();
 
@@ -25,9 +26,7 @@ private:
     bool barShown_ = false;
 };
 
-// The dialog's multi-line texts on one line: tabs and line feeds become single spaces.
+// A multi-line text on one line: tabs and line feeds become single spaces.
 std::string OneLine(const std::string& text);
-// The line of a multi-line text that begins with `label`, flattened; empty when none does.
-std::string LineStartingWith(const std::string& text, const std::string& label);
 
 } // namespace korvane::cli

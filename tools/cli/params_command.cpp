@@ -1,10 +1,10 @@
 #include "cli_session.h"
 #include "command_output.h"
 #include "pacer.h"
-#include "reading/read_parameters_pass.h"
+#include "reading/parameter_pass.h"
+#include "reading/pass_texts.h"
 #include "reading/rom_id_request.h"
 #include "reading/rom_id_view.h"
-#include "resources/control_ids.h"
 #include "stop_signal.h"
 #include "unit_commands.h"
 
@@ -12,42 +12,44 @@ namespace korvane::cli {
 
 namespace {
 
-namespace m = ids::main;
-
 // The window's poll timer runs one pass per tick.
 constexpr int kPollPeriodMs = 100;
 
 // Selects the group as a choice in the ROM ID list does, or as "Get ROM ID" does with the
 // unit's own ID. False with the reason when no group is selected afterwards.
 bool SelectGroup(CliSession& session, const ParamsOptions& options, std::string& reason) {
-    HeadlessWindow& window = session.MainWindow();
-    DefinitionStore& store = session.Definitions();
+    DefinitionStore& definitions = session.Definitions();
     if (options.romId) {
-        store.SelectRomId(*options.romId);
-        RefreshRomIdView(window, store);
-        if (store.SelectedGroup() == nullptr) {
+        definitions.SelectRomId(*options.romId);
+        if (definitions.SelectedGroup() == nullptr) {
             reason = "no ROM ID of SelectMonitor.ini matches " + *options.romId;
             return false;
         }
         return true;
     }
-    RequestAndShowRomId(window, session.Context());
-    const std::string romId = window.GetText(m::kRomIdEdit);
-    if (romId == "no comms" || romId == "error") {
-        reason = "the unit gave no ROM ID (" + romId + ")";
+    const RomIdOutcome outcome = RequestRomIdAndSelect(session.Link(), true, definitions);
+    if (outcome.kind != RomIdOutcome::Kind::Read) {
+        reason = "the unit gave no ROM ID (" + RomIdOutcomeText(outcome) + ")";
         return false;
     }
-    if (store.SelectedGroup() == nullptr) {
-        reason = "no ROM ID of SelectMonitor.ini matches the unit's " + romId;
+    if (definitions.SelectedGroup() == nullptr) {
+        reason = "no ROM ID of SelectMonitor.ini matches the unit's " + outcome.romId;
         return false;
     }
     return true;
 }
 
-void PrintPass(const HeadlessWindow& window, std::ostream& out) {
-    PrintLines(out, window.List(m::kParamList));
-    out << "Input switches: " << window.GetText(m::kInputSwitchValue) << '\n'
-        << "IO switches: " << window.GetText(m::kIoSwitchValue) << '\n';
+// The switch addresses the window puts into its boxes when the group is selected.
+SwitchAddresses SwitchAddressesOfGroup(const DefinitionStore& definitions) {
+    const RomIdView view = MakeRomIdView(definitions);
+    return {SwitchAddressFromText(view.inputSwitchAddress.value_or("")),
+            SwitchAddressFromText(view.ioSwitchAddress.value_or(""))};
+}
+
+void PrintPass(const ParameterPassResult& pass, std::ostream& out) {
+    PrintLines(out, ParameterPassLines(pass));
+    out << "Input switches: " << SwitchByteText(pass.switches.input) << '\n'
+        << "IO switches: " << SwitchByteText(pass.switches.io) << '\n';
     out.flush();
 }
 
@@ -61,17 +63,18 @@ int RunParams(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (!session.OpenPort(reason) || !SelectGroup(session, request, reason)) {
         return Fail(err, "params", reason);
     }
+    DefinitionStore& definitions = session.Definitions();
     DefinitionStore::AddressMap addresses;
-    const int addressCount = session.Definitions().SelectedAddressMap(addresses);
-    if (addressCount == 0) {
+    if (definitions.SelectedAddressMap(addresses) == 0) {
         return Fail(err, "params",
-                    "ROM ID " + session.Definitions().SelectedRomIdText() +
-                        " lists no parameters to read");
+                    "ROM ID " + definitions.SelectedRomIdText() + " lists no parameters to read");
     }
     if (request.logFile && !session.OpenLog(*request.logFile, reason)) {
         return Fail(err, "params", reason);
     }
 
+    const SwitchAddresses switches = SwitchAddressesOfGroup(definitions);
+    UnitSession& unit = session.Unit();
     StopSignal stop;
     Pacer pacer(kPollPeriodMs);
     bool lastPassComplete = true;
@@ -79,9 +82,11 @@ int RunParams(const CliOptions& options, std::ostream& out, std::ostream& err) {
         if (!pacer.WaitForNextStep(stop)) {
             break;
         }
-        ReadParametersPass(session.MainWindow(), session.Context(), pass == 0);
-        PrintPass(session.MainWindow(), out);
-        lastPassComplete = BytesReadOf(session.MainWindow().List(m::kParamList)) == addressCount;
+        const ParameterPassResult result =
+            ReadParametersPass(session.Link(), definitions, unit.Log(), unit.ParameterPassCount(),
+                               pass == 0, switches);
+        PrintPass(result, out);
+        lastPassComplete = result.bytesRead == static_cast<int>(result.parameters.size());
     }
     if (!session.CloseLog(reason)) {
         return Fail(err, "params", reason);

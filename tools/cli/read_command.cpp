@@ -1,73 +1,81 @@
 #include "cli_session.h"
 #include "command_output.h"
 #include "pacer.h"
-#include "reading/memory_commands.h"
-#include "text/format_text.h"
-#include "resources/control_ids.h"
+#include "reading/pass_texts.h"
+#include "reading/read_memory_blocks.h"
+#include "reading/read_memory_bytes.h"
+#include "reading/read_memory_state.h"
 #include "stop_signal.h"
 #include "unit_commands.h"
+
+#include <optional>
 
 namespace korvane::cli {
 
 namespace {
 
-namespace m = ids::main;
-
 // The window's poll timer reads one pass, or one block, per tick.
 constexpr int kPollPeriodMs = 100;
-constexpr int kBlockLength = 16;
 
-// One Blocks-mode sweep, a block per tick, ended early by a stop. Returns the blocks read.
-int Sweep(CliSession& session, Pacer& pacer, const StopSignal& stop, bool firstPass,
-          bool& complete) {
-    complete = true;
-    int blocks = 0;
+// What one pass of the command showed, and whether the unit answered every read of it.
+struct ShownPass {
+    std::vector<std::string> lines;
+    bool complete = true;
+};
+
+// One Blocks-mode sweep, a block per tick, ended early by a stop. None when a stop came
+// before its first block.
+std::optional<ShownPass> Sweep(CliSession& session, const MemoryRequest& request, Pacer& pacer,
+                               const StopSignal& stop, bool firstPass) {
+    std::optional<ShownPass> shown;
     bool last = false;
     while (!last && pacer.WaitForNextStep(stop)) {
-        last =
-            ReadMemoryBlocksPass(session.MainWindow(), session.Context(), firstPass && blocks == 0);
-        ++blocks;
-        complete = complete && BytesReadOf(session.MainWindow().List(m::kMemList)) == kBlockLength;
+        const BlocksPassResult pass =
+            ReadMemoryBlocksPass(session.Link(), session.Unit().Log(), session.Unit().Memory(),
+                                 firstPass && !shown, request);
+        const bool complete = (!shown || shown->complete) && pass.bytesRead == kBlockLength;
+        shown = ShownPass{BlocksPassLines(pass), complete};
+        last = pass.sweepComplete;
     }
-    return blocks;
+    return shown;
+}
+
+std::optional<ShownPass> BytesPass(CliSession& session, const MemoryRequest& request, Pacer& pacer,
+                                   const StopSignal& stop) {
+    if (!pacer.WaitForNextStep(stop)) {
+        return std::nullopt;
+    }
+    const BytesPassResult pass =
+        ReadMemoryBytesPass(session.Link(), session.Unit().Log(), session.Unit().Memory(), request);
+    return ShownPass{BytesPassLines(pass), pass.bytesRead == request.count};
 }
 
 } // namespace
 
 int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const ReadOptions& request = options.read;
+    const ReadOptions& read = options.read;
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
     if (!session.OpenPort(reason)) {
         return Fail(err, "read", reason);
     }
-    if (request.logFile && !session.OpenLog(*request.logFile, reason)) {
+    if (read.logFile && !session.OpenLog(*read.logFile, reason)) {
         return Fail(err, "read", reason);
     }
-    HeadlessWindow& window = session.MainWindow();
-    AppContext& context = session.Context();
-    window.SetText(m::kMemAddressEdit, FormatText("%04X", static_cast<unsigned>(request.address)));
-    window.SetText(m::kMemCountEdit, std::to_string(request.count));
-    window.CheckRadioButton(m::kModeBytes, m::kModeBlocks,
-                            request.blocks ? m::kModeBlocks : m::kModeBytes);
-    context.readMemoryMode = request.blocks ? ReadMemoryMode::Blocks : ReadMemoryMode::Bytes;
 
+    const MemoryRequest request{read.address, read.count};
     StopSignal stop;
     Pacer pacer(kPollPeriodMs);
     bool lastPassComplete = true;
-    for (int pass = 0; pass < request.passes && !stop.Requested(); ++pass) {
-        bool passRan = false;
-        if (request.blocks) {
-            passRan = Sweep(session, pacer, stop, pass == 0, lastPassComplete) > 0;
-        } else if (pacer.WaitForNextStep(stop)) {
-            ReadMemoryBytesPass(window, context);
-            lastPassComplete = BytesReadOf(window.List(m::kMemList)) == request.count;
-            passRan = true;
-        }
-        if (passRan) {
-            PrintLines(out, window.List(m::kMemList));
+    for (int pass = 0; pass < read.passes && !stop.Requested(); ++pass) {
+        const std::optional<ShownPass> shown = read.blocks
+                                                   ? Sweep(session, request, pacer, stop, pass == 0)
+                                                   : BytesPass(session, request, pacer, stop);
+        if (shown) {
+            PrintLines(out, shown->lines);
             out.flush();
+            lastPassComplete = shown->complete;
         }
     }
     if (!session.CloseLog(reason)) {

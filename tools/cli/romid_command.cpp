@@ -1,7 +1,7 @@
 #include "cli_session.h"
 #include "command_output.h"
+#include "reading/pass_texts.h"
 #include "reading/rom_id_request.h"
-#include "resources/control_ids.h"
 #include "unit_commands.h"
 
 namespace korvane::cli {
@@ -10,14 +10,14 @@ int RunRomId(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    if (!session.OpenPort(reason)) {
-        out << "no comms\n";
+    const bool portOpen = session.OpenPort(reason);
+    const RomIdOutcome outcome =
+        RequestRomIdAndSelect(session.Link(), portOpen, session.Definitions());
+    out << RomIdOutcomeText(outcome) << '\n';
+    if (!portOpen) {
         return Fail(err, "romid", reason);
     }
-    RequestAndShowRomId(session.MainWindow(), session.Context());
-    const std::string shown = session.MainWindow().GetText(ids::main::kRomIdEdit);
-    out << shown << '\n';
-    if (shown == "no comms" || shown == "error") {
+    if (outcome.kind != RomIdOutcome::Kind::Read) {
         return Fail(err, "romid", "the unit gave no ROM ID");
     }
     return kExitSuccess;

@@ -8,7 +8,7 @@ namespace korvane::cli {
 
 // The commands that talk to a unit or read the definitions. Each loads the definition
 // files and opens the port as the window's creation does, then runs the window's own
-// passes against a headless window and prints what the window would show.
+// passes and prints their results through the texts the window shows.
 
 // The message list lines of loading both files, "CommPort=N" and the ROM ID list.
 int RunDefs(const CliOptions& options, std::ostream& out, std::ostream& err);

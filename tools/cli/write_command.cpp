@@ -1,17 +1,11 @@
 #include "cli_session.h"
 #include "command_output.h"
-#include "reading/memory_commands.h"
+#include "reading/pass_texts.h"
+#include "reading/write_memory.h"
 #include "text/format_text.h"
-#include "resources/control_ids.h"
 #include "unit_commands.h"
 
 namespace korvane::cli {
-
-namespace {
-
-namespace m = ids::main;
-
-} // namespace
 
 int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const WriteOptions& request = options.write;
@@ -21,14 +15,11 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (!session.OpenPort(reason)) {
         return Fail(err, "write", reason);
     }
-    HeadlessWindow& window = session.MainWindow();
-    window.SetText(m::kWriteAddressEdit, FormatText("%04X", request.address));
-    window.SetText(m::kWriteDataEdit, FormatText("%02X", request.data));
-    const std::uint8_t reported = WriteMemoryCommand(window, session.Context());
-    out << window.GetText(m::kWriteResult) << '\n';
-    if (reported != request.data) {
+    const WriteOutcome outcome = WriteMemory(session.Link(), request.address, request.data);
+    out << WriteResultText(outcome) << '\n';
+    if (outcome.reported != request.data) {
         return Fail(err, "write",
-                    "the unit reports " + FormatText("0x%02x", reported) + " at " +
+                    "the unit reports " + FormatText("0x%02x", outcome.reported) + " at " +
                         FormatText("0x%04X", request.address) + ", not the byte written");
     }
     return kExitSuccess;
