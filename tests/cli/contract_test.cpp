@@ -19,6 +19,7 @@ TEST(CliContract, HelpOfEveryCommandExitsZero) {
         EXPECT_EQ(result.exitCode, 0) << command << result.err;
         EXPECT_NE(result.out.find(std::string("korvane-cli ") + command), std::string::npos)
             << result.out;
+        EXPECT_EQ(result.out.back(), '\n') << command;
     }
     EXPECT_NE(RunCli({"--help"}).out.find("--port"), std::string::npos);
 }
@@ -67,9 +68,12 @@ TEST(CliContract, EvalPrintsTheDisplayTextOrSaysWhyNot) {
         {{"x", "x=1", "x=255"}, 0, "255\n"},
         // Program options may follow the command.
         {{"1", "--unit", "tcu"}, 0, "1\n"},
-        // Not parsing is a fault of the argument; not evaluating, a failure.
-        {{"x)", "x=1"}, 2, ""},
-        {{"x+", "x=1"}, 1, ""},
+        // A status of the parse or the evaluation is a failure, yet the text the window
+        // shows is printed: what parsed before the error, or the empty value formatted.
+        {{"x)", "x=1"}, 1, "1\n"},
+        {{"-5"}, 1, "\n"},
+        {{"-5", "--format", "%d"}, 1, "0\n"},
+        {{"1/0"}, 1, "100000000.000000\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments{"eval"};
@@ -78,8 +82,7 @@ TEST(CliContract, EvalPrintsTheDisplayTextOrSaysWhyNot) {
         const CliResult result = RunCli(arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_EQ(result.out, c.out);
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), c.exitCode == 0 ? 0 : 1)
-            << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), c.exitCode) << result.err;
     }
 }
 

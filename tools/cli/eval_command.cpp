@@ -40,22 +40,22 @@ int RunEval(const EvalOptions& options, std::ostream& out, std::ostream& err) {
         bound.push_back(&variable);
     }
 
+    // As the window does for a parameter: what parsed is evaluated even after a parse
+    // error, and a failed evaluation shows the empty value through the format.
     FormulaEvaluator evaluator;
-    if (!evaluator.Parse(std::string_view(options.formula))) {
-        err << "korvane-cli: eval: the formula does not parse: " << StatusText(evaluator.Status())
-            << "\n";
-        return kExitUsage;
-    }
+    const bool parsed = evaluator.Parse(std::string_view(options.formula));
+    const std::int32_t parseStatus = evaluator.Status();
     FormulaValue result;
-    if (!evaluator.Evaluate(bound, result)) {
-        err << "korvane-cli: eval: the formula cannot be evaluated: "
-            << StatusText(evaluator.Status()) << "\n";
+    (void)evaluator.Evaluate(bound, result);
+    const std::int32_t evaluateStatus = evaluator.Status();
+    out << result.FormatForDisplay(options.format.value_or("")) << "\n";
+    if (!parsed) {
+        err << "korvane-cli: eval: the formula does not parse: " << StatusText(parseStatus) << "\n";
         return kExitFailure;
     }
-    if (options.format) {
-        out << result.FormatForDisplay(*options.format) << "\n";
-    } else {
-        out << result.ValueText() << "\n";
+    if (evaluateStatus != kFormulaOk) {
+        err << "korvane-cli: eval: the evaluation reports: " << StatusText(evaluateStatus) << "\n";
+        return kExitFailure;
     }
     return kExitSuccess;
 }

@@ -7,9 +7,9 @@
 namespace korvane::cli {
 
 // Parses and evaluates the formula with the variables as a parameter's formula is
-// evaluated (a variable's value is its byte in decimal) and prints the display text.
-// A formula that does not parse is a usage error; one that parses but cannot be
-// evaluated (a division by zero, a missing operand) is a failure.
+// evaluated (a variable's value is its byte in decimal) and prints the display text the
+// window would show. When the parse or the evaluation reports a status, one line on
+// standard error names it and the result is a failure; the text is printed all the same.
 int RunEval(const EvalOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace korvane::cli
