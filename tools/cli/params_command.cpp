@@ -27,7 +27,8 @@ bool SelectGroup(CliSession& session, const ParamsOptions& options, std::string&
         }
         return true;
     }
-    const RomIdOutcome outcome = RequestRomIdAndSelect(session.Link(), true, definitions);
+    const bool portOpen = true; // the port opened before the group is chosen
+    const RomIdOutcome outcome = RequestRomIdAndSelect(session.Link(), portOpen, definitions);
     if (outcome.kind != RomIdOutcome::Kind::Read) {
         reason = "the unit gave no ROM ID (" + RomIdOutcomeText(outcome) + ")";
         return false;

@@ -53,23 +53,23 @@ std::optional<ShownPass> BytesPass(CliSession& session, const MemoryRequest& req
 } // namespace
 
 int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const ReadOptions& read = options.read;
+    const ReadOptions& readOptions = options.read;
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
     if (!session.OpenPort(reason)) {
         return Fail(err, "read", reason);
     }
-    if (read.logFile && !session.OpenLog(*read.logFile, reason)) {
+    if (readOptions.logFile && !session.OpenLog(*readOptions.logFile, reason)) {
         return Fail(err, "read", reason);
     }
 
-    const MemoryRequest request{read.address, read.count};
+    const MemoryRequest request{readOptions.address, readOptions.count};
     StopSignal stop;
     Pacer pacer(kPollPeriodMs);
     bool lastPassComplete = true;
-    for (int pass = 0; pass < read.passes && !stop.Requested(); ++pass) {
-        const std::optional<ShownPass> shown = read.blocks
+    for (int pass = 0; pass < readOptions.passes && !stop.Requested(); ++pass) {
+        const std::optional<ShownPass> shown = readOptions.blocks
                                                    ? Sweep(session, request, pacer, stop, pass == 0)
                                                    : BytesPass(session, request, pacer, stop);
         if (shown) {
