@@ -1,5 +1,8 @@
 // params and read against a unit whose line loses, changes or adds bytes, a unit that
 // never answers or answers without its echo, and a unit that goes away while followed.
+// What a faulty pass shows is the window's own text, checked with the window logic; here
+// the program's part: every pass printed whole, and the exit code telling whether the last
+// pass read everything.
 
 #include "car_test.h"
 
@@ -11,7 +14,6 @@
 namespace korvane::cli::testing {
 namespace {
 
-constexpr const char* kSeed = "7";
 constexpr int kParams = 16; // the example group A1B2C3 reads sixteen addresses
 
 bool Contains(const std::string& text, const std::string& what) {
@@ -37,30 +39,6 @@ std::vector<Pass> Passes(const std::string& out) {
     return passes;
 }
 
-// Up to the value: "1234 \t0x5A" of a parameter line, the newest byte of a memory line.
-std::string Shown(const std::string& line, bool memory) {
-    return memory ? line.substr(line.rfind('\t') + 1) : line.substr(0, line.find(" \t="));
-}
-
-// A complete pass shows the clean bytes; a failed one shows the clean bytes up to the
-// address that failed and from there what the display held before (`unread`).
-void ExpectOnlyBytesTheUnitSent(const std::vector<std::string>& shown,
-                                const std::vector<std::string>& clean,
-                                const std::vector<std::string>& unread, bool complete) {
-    ASSERT_EQ(shown.size(), clean.size());
-    if (complete) {
-        EXPECT_EQ(shown, clean);
-        return;
-    }
-    std::size_t i = 0;
-    while (i < shown.size() && shown[i] == clean[i]) {
-        ++i;
-    }
-    EXPECT_EQ(std::vector(shown.begin() + i, shown.end()),
-              std::vector(unread.begin() + i, unread.end()))
-        << "from position " << i;
-}
-
 struct LineFault {
     const char* option;
     const char* rate;
@@ -68,77 +46,35 @@ struct LineFault {
 
 class LineFaults : public CarTest, public ::testing::WithParamInterface<LineFault> {
 protected:
-    void SetUp() override { StartCar(car, {"--seed", kSeed}); }
+    void SetUp() override { StartCar(car, {"--seed", "7", GetParam().option, GetParam().rate}); }
 
-    // Runs the command once on the clean unit and for three passes on the faulty one.
-    void Check(std::vector<std::string> command, int expectedBytes, bool memory) {
-        const std::vector<Pass> clean = Passes(Cli(command).out);
-        ASSERT_EQ(clean.size(), 1u);
-        ASSERT_EQ(clean[0].bytesRead, expectedBytes);
-        const std::vector<std::string>& cleanLines = clean[0].lines;
-        // A parameter line shows "--" when its address was not reached; a memory line
-        // shows "--" until read and then the last byte read.
-        std::vector<std::string> cleanShown;
-        std::vector<std::string> neverRead;
-        for (int i = 0; i < expectedBytes; ++i) {
-            cleanShown.push_back(Shown(cleanLines[i], memory));
-            neverRead.push_back(memory ? "--" : cleanShown[i].substr(0, 6) + "--");
-        }
-        StartCar(faulty, {"--seed", kSeed, GetParam().option, GetParam().rate});
-        command.insert(command.begin(),
-                       {"--port", faulty.PtyPath(), "--dir", KORVANE_EXAMPLES_DIR});
+    void Check(std::vector<std::string> command, int expectedBytes, std::size_t linesPerPass) {
         command.insert(command.end(), {"--passes", "3"});
-        const CliResult result = RunCli(command);
+        const CliResult result = Cli(command);
         const std::vector<Pass> passes = Passes(result.out);
         ASSERT_EQ(passes.size(), 3u) << result.out << result.err;
-        std::vector<std::string> unread = neverRead;
         for (const Pass& pass : passes) {
-            ASSERT_EQ(pass.lines.size(), cleanLines.size()) << result.out;
-            const bool complete = pass.bytesRead == expectedBytes;
-            EXPECT_TRUE(complete || pass.bytesRead == -1) << pass.bytesRead;
-            std::vector<std::string> shown;
-            for (int i = 0; i < expectedBytes; ++i) {
-                shown.push_back(Shown(pass.lines[i], memory));
-            }
-            if (!IsGarble()) {
-                ExpectOnlyBytesTheUnitSent(shown, cleanShown, memory ? unread : neverRead,
-                                           complete);
-            }
-            // The switch bytes have a read of their own, and show "--" when it fails.
-            for (std::size_t i = expectedBytes; i < cleanLines.size() && !IsGarble(); ++i) {
-                const std::string failed = cleanLines[i].substr(0, cleanLines[i].find(": ") + 2);
-                EXPECT_TRUE(pass.lines[i] == cleanLines[i] || pass.lines[i] == failed + "--")
-                    << pass.lines[i];
-            }
-            unread = shown;
+            EXPECT_TRUE(pass.bytesRead == expectedBytes || pass.bytesRead == -1) << pass.bytesRead;
+            EXPECT_EQ(pass.lines.size(), linesPerPass) << result.out;
         }
         EXPECT_EQ(result.exitCode, passes.back().bytesRead == expectedBytes ? 0 : 1) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), result.exitCode);
     }
-
-    // A data byte changed on the line with its address echo intact cannot be told from the
-    // unit's own: the replies carry no check of their own. (A real line's parity drops most
-    // such bytes, which then count as lost; the pseudo-terminal has no parity.)
-    static bool IsGarble() { return std::string(GetParam().option) == "--garble"; }
-
-    ecusim::SimProcess faulty;
 };
 
-TEST_P(LineFaults, ParamsShowOnlyBytesTheUnitSentOrTheFailure) {
-    Check({"params", "--romid", "A1B2C3"}, kParams, false);
+TEST_P(LineFaults, ParamsPrintEveryPassWholeAndFailWhenTheLastOneDid) {
+    Check({"params", "--romid", "A1B2C3"}, kParams, kParams + 2);
 }
 
-TEST_P(LineFaults, ReadShowsOnlyBytesTheUnitSentOrTheFailure) {
-    Check({"read", "--address", "1230", "--count", "12"}, 12, true);
+TEST_P(LineFaults, ReadPrintsEveryPassWholeAndFailsWhenTheLastOneDid) {
+    Check({"read", "--address", "1230", "--count", "12"}, 12, 12);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rates, LineFaults,
-    ::testing::Values(LineFault{"--drop", "0.01"}, LineFault{"--drop", "0.1"},
-                      LineFault{"--drop", "0.5"}, LineFault{"--garble", "0.01"},
-                      LineFault{"--garble", "0.1"}, LineFault{"--garble", "0.5"},
-                      LineFault{"--stray", "0.01"}, LineFault{"--stray", "0.1"},
-                      LineFault{"--stray", "0.5"}));
+// Lost bytes fail some passes and not others; stray ones cost resends; changed ones pass
+// unseen.
+INSTANTIATE_TEST_SUITE_P(Faults, LineFaults,
+                         ::testing::Values(LineFault{"--drop", "0.3"}, LineFault{"--stray", "0.5"},
+                                           LineFault{"--garble", "0.1"}));
 
 using QuietUnits = CarTest;
 
