@@ -33,9 +33,8 @@ BytesPassResult ReadMemoryBytesPass(const UnitLink& link, LogFile& log, ReadMemo
     BytesPassResult result;
     result.request = request;
     int read = 0;
-    result.bytesRead = ReadMemoryRange(link, request.start,
-                                       static_cast<std::uint16_t>(request.count), state.Row(0),
-                                       &read);
+    result.bytesRead = ReadMemoryRange(
+        link, request.start, static_cast<std::uint16_t>(request.count), state.Row(0), &read);
     // The newest row holds only what this pass read; the rest of it are bytes of the
     // reading before, which must not pass for this one.
     state.bytesHeld[0] = read;

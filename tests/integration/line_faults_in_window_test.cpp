@@ -5,8 +5,8 @@
 
 #include "car_in_window.h"
 
-#include "text/format_text.h"
 #include "resources/control_ids.h"
+#include "text/format_text.h"
 
 #include "simulated_car.h"
 

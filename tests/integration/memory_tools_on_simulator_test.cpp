@@ -4,8 +4,8 @@
 #include "car_in_window.h"
 
 #include "app/application.h"
-#include "text/format_text.h"
 #include "resources/control_ids.h"
+#include "text/format_text.h"
 
 #include <gtest/gtest.h>
 

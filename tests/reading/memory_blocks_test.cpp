@@ -20,9 +20,7 @@ const std::string kHeader = "\t00\t01\t02\t03\t04\t05\t06\t07\t08\t09\t0A\t0B\t0
 
 class MemoryBlocksPass : public MemoryFixture {
 protected:
-    bool Pass(bool firstPass) {
-        return BlocksPass(firstPass);
-    }
+    bool Pass(bool firstPass) { return BlocksPass(firstPass); }
 
     // The line of a block as the unit's memory holds it now.
     std::string Block(unsigned address, char marker) const {

@@ -26,9 +26,12 @@ protected:
     void SetInputs(const std::string& start, const std::string& count) {
         request = MemoryRequestFromTexts(start, count);
     }
-    void BytesPass() { lines = BytesPassLines(ReadMemoryBytesPass(device.Link(), log, state, request)); }
+    void BytesPass() {
+        lines = BytesPassLines(ReadMemoryBytesPass(device.Link(), log, state, request));
+    }
     bool BlocksPass(bool firstPass) {
-        const BlocksPassResult pass = ReadMemoryBlocksPass(device.Link(), log, state, firstPass, request);
+        const BlocksPassResult pass =
+            ReadMemoryBlocksPass(device.Link(), log, state, firstPass, request);
         lines = BlocksPassLines(pass);
         return pass.sweepComplete;
     }

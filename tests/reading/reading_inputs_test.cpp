@@ -1,6 +1,6 @@
-#include "text/hex_number.h"
 #include "reading/memory_inputs.h"
 #include "reading/write_memory.h"
+#include "text/hex_number.h"
 
 #include <gtest/gtest.h>
 

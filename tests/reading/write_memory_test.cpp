@@ -29,9 +29,8 @@ TEST(WriteMemory, WritesTheByteAtTheAddressAndShowsTheReply) {
         fakes::FakeDevice device;
         device.SetResponder(fakes::MemoryResponder(memory));
         device.SetClosed(row.closed);
-        const WriteOutcome outcome =
-            WriteMemory(device.Link(), WriteAddressFromText(row.addressText),
-                        WriteDataFromText(row.data));
+        const WriteOutcome outcome = WriteMemory(
+            device.Link(), WriteAddressFromText(row.addressText), WriteDataFromText(row.data));
         EXPECT_EQ(memory[row.address], row.stored);
         EXPECT_EQ(WriteResultText(outcome), row.shown);
     }

@@ -20,11 +20,17 @@ std::string CliSession::DefinitionPath(const char* fileName) const {
     return (std::filesystem::path(options_.dir) / fileName).string();
 }
 
-bool CliSession::OpenPort(std::string& reason) {
+bool CliSession::OpenPort(std::string& reason, std::ostream& err) {
     const std::string name = options_.port.empty()
                                  ? "COM" + std::to_string(unit_.Definitions().CommPort())
                                  : options_.port;
+    unit_.Port().AcceptAnyRate(options_.anyRate);
     if (unit_.OpenPort(name)) {
+        const int made = unit_.Port().MadeBaudRate();
+        if (options_.anyRate && made != kUnitBaudRate) {
+            err << "korvane-cli: warning: " << name << " runs at " << made << " baud, not "
+                << kUnitBaudRate << " (--any-rate)\n";
+        }
         return true;
     }
     reason = "cannot open port " + name + ": " + DescribeOpenError(unit_.Port().LastOpenError());

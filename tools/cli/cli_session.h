@@ -3,6 +3,7 @@
 #include "cli_options.h"
 #include "reading/unit_session.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ public:
 
     // Opens --port, or else "COM" and the preferred port of SelectMonitor.ini, with the
     // units' line settings. False with the reason when it will not open.
-    bool OpenPort(std::string& reason);
+    // With --any-rate a port the driver set to another rate opens with a warning on `err`.
+    bool OpenPort(std::string& reason, std::ostream& err);
 
     // Opens the log as the window's "Open logfile" does with the file chosen. False with
     // the reason when it cannot be opened.

@@ -73,7 +73,7 @@ int RunDump(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    if (!session.OpenPort(reason)) {
+    if (!session.OpenPort(reason, err)) {
         return Fail(err, "dump", reason);
     }
     DumpState state;

@@ -61,7 +61,7 @@ int RunParams(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    if (!session.OpenPort(reason) || !SelectGroup(session, request, reason)) {
+    if (!session.OpenPort(reason, err) || !SelectGroup(session, request, reason)) {
         return Fail(err, "params", reason);
     }
     DefinitionStore& definitions = session.Definitions();

@@ -57,7 +57,7 @@ int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    if (!session.OpenPort(reason)) {
+    if (!session.OpenPort(reason, err)) {
         return Fail(err, "read", reason);
     }
     if (readOptions.logFile && !session.OpenLog(*readOptions.logFile, reason)) {

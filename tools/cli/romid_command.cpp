@@ -10,7 +10,7 @@ int RunRomId(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    const bool portOpen = session.OpenPort(reason);
+    const bool portOpen = session.OpenPort(reason, err);
     const RomIdOutcome outcome =
         RequestRomIdAndSelect(session.Link(), portOpen, session.Definitions());
     out << RomIdOutcomeText(outcome) << '\n';

@@ -12,7 +12,7 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CliSession session(options);
     session.LoadDefinitions();
     std::string reason;
-    if (!session.OpenPort(reason)) {
+    if (!session.OpenPort(reason, err)) {
         return Fail(err, "write", reason);
     }
     const WriteOutcome outcome = WriteMemory(session.Link(), request.address, request.data);
