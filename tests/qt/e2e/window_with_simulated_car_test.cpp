@@ -14,8 +14,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -36,8 +38,8 @@ namespace {
 namespace m = ids::main;
 namespace fs = std::filesystem;
 
-// Accepts the next file dialog that opens with the given path, once the dialog has taken
-// it: a dialog still setting itself up may put its suggested name back.
+// Accepts the next file dialog that opens with the given path typed into its name box, once
+// the dialog has taken it: a dialog still setting itself up may put its suggestion back.
 void AnswerNextFileDialog(const QString& path) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, path] {
@@ -45,7 +47,9 @@ void AnswerNextFileDialog(const QString& path) {
         if (dialog == nullptr) {
             return;
         }
-        dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(path);
+        }
         if (dialog->selectedFiles().value(0) == path) {
             poll->stop();
             poll->deleteLater();
@@ -221,6 +225,8 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     // rows of the pass before on screen.
     std::latch held(1);
     std::atomic<bool> holding{false};
+    // A failed check below must not leave the worker held: its end waits for the work.
+    auto release = qScopeGuard([&held] { held.count_down(); });
     worker.Post(
         [&] {
             holding = true;
@@ -235,6 +241,7 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
 
     QTest::mouseClick(&Get<QPushButton>(*window, m::kParamStop), Qt::LeftButton);
     EXPECT_TRUE(Get<QPushButton>(*window, m::kParamRead).isEnabled());
+    release.dismiss();
     held.count_down();
     ASSERT_TRUE(Drain(worker));
     const std::string stoppedAt = ListLines(*window, m::kParamList).front();
