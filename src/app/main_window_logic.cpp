@@ -296,10 +296,10 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
             return ReadParametersPass(session->Link(unit), session->Definitions(), session->Log(),
                                       session->ParameterPassCount(), firstPass, switches);
         },
-        [this, finished](const ParameterPassResult& pass) {
+        [this, finished, firstPass](const ParameterPassResult& pass) {
             ShowParameterPass(logic_.window_, pass);
             if (logic_.parameterPassObserver_) {
-                logic_.parameterPassObserver_(pass);
+                logic_.parameterPassObserver_(pass, firstPass);
             }
             finished();
         });

@@ -28,8 +28,9 @@ public:
     // The run control, for the commands of other windows that stop a run.
     RunControl& Runs() { return runs_; }
 
-    // Called with every Read Parameters pass once the window shows it.
-    using ParameterPassObserver = std::function<void(const ParameterPassResult&)>;
+    // Called with every Read Parameters pass once the window shows it, and whether it was
+    // the first pass of its run.
+    using ParameterPassObserver = std::function<void(const ParameterPassResult&, bool firstPass)>;
     void ObserveParameterPasses(ParameterPassObserver observer) {
         parameterPassObserver_ = std::move(observer);
     }

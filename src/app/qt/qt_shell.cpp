@@ -1,6 +1,8 @@
 #include "app/qt/qt_shell.h"
 
+#include "app/main_window_logic.h"
 #include "app/qt/dialogs.h"
+#include "app/qt/live_graph_feed.h"
 #include "app/qt/qt_window.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
@@ -37,6 +39,9 @@ std::unique_ptr<QtWindow> QtShell::BuildWindow(int templateId, QWidget* owner) {
     std::unique_ptr<WindowLogic> logic;
     if (logicFactory_) {
         logic = logicFactory_(templateId, *window);
+    }
+    if (auto* mainLogic = dynamic_cast<MainWindowLogic*>(logic.get())) {
+        FeedLiveGraph(*mainLogic, window->Host());
     }
     window->Start(std::move(logic));
     return window;

@@ -2,6 +2,9 @@
 // example definition files in the working folder, "Get ROM ID", one "Read" with a log open.
 
 #include "app/application.h"
+#include "app/qt/graph/chart_panel.h"
+#include "app/qt/graph/graph_windows.h"
+#include "app/qt/graph/live_graph_window.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_window.h"
 #include "app/qt/thread_worker.h"
@@ -20,6 +23,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -194,6 +198,16 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
               std::to_string(static_cast<int>(rows["CoolantTemp"].raw) - 40) + " C");
     EXPECT_EQ(rows["EngineSpeed"].value,
               Rpm((rows["EngineSpeed"].raw * 256 + rows["EngineSpeedLow"].raw) / 4.0));
+    // The live graph took the pass with the numbers the list shows; the switch bytes,
+    // shown as hexadecimal text, are not offered as strips.
+    StripChartModel graph = window->Host().findChild<GraphWindows*>()->Live().Panel().Model();
+    EXPECT_EQ(graph.PassCount(), 1u);
+    const auto& offered = graph.Parameters();
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), "InputSwitches"), 0);
+    graph.Choose({"CoolantTemp"});
+    const auto coolant = graph.Strips(100).at(0);
+    EXPECT_EQ(coolant.current, static_cast<int>(rows["CoolantTemp"].raw) - 40);
+    EXPECT_EQ(coolant.unit, "C");
     char switches[3];
     std::snprintf(switches, sizeof switches, "%02X", rows["InputSwitches"].raw);
     EXPECT_EQ(window->GetText(m::kInputSwitchValue), switches);
