@@ -24,7 +24,9 @@ std::uint8_t WriteDataFromText(std::string_view text) {
 }
 
 WriteOutcome WriteMemory(const UnitLink& link, std::uint16_t address, std::uint8_t data) {
-    return {address, data, WriteMemoryByte(link, address, data)};
+    WriteOutcome outcome{address, data};
+    outcome.reported = WriteMemoryByte(link, address, data, &outcome.answered);
+    return outcome;
 }
 
 } // namespace korvane

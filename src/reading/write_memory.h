@@ -21,6 +21,8 @@ struct WriteOutcome {
     std::uint8_t data = 0;
     // The byte the unit reported last for the address (0 when nothing came).
     std::uint8_t reported = 0;
+    // Whether the unit answered a write request at all: a silent unit also shows 0.
+    bool answered = false;
 };
 
 // Writes the byte and returns what the unit reported afterwards.

@@ -78,13 +78,19 @@ INSTANTIATE_TEST_SUITE_P(Faults, LineFaults,
 
 using QuietUnits = CarTest;
 
-TEST_F(QuietUnits, ASilentUnitGivesNoRomIdAndAnUnechoingOneNoBytes) {
+TEST_F(QuietUnits, ASilentUnitGivesNoRomIdNorWriteReplyAndAnUnechoingOneNoBytes) {
     ecusim::SimProcess silent;
     StartCar(silent, {"--silent"});
     CliResult result = RunCli({"--port", silent.PtyPath(), "--dir", KORVANE_EXAMPLES_DIR, "romid"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "error\n");
     EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    // Writing 0 to a unit that never answers is not taken for a write that took.
+    result = RunCli({"--port", silent.PtyPath(), "--dir", KORVANE_EXAMPLES_DIR, "write",
+                     "--address", "0100", "--data", "00"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "0x00\n");
+    EXPECT_EQ(result.err, "korvane-cli: write: no reply\n");
 
     ecusim::SimProcess unechoing;
     StartCar(unechoing, {"--no-echo"});

@@ -83,14 +83,14 @@ TEST(RequestRomId, WakesTheUnitAndRequestsUpToEightTimes) {
     EXPECT_EQ(device[4].CountOf(LinkEvent::Kind::Sleep), 2);
 }
 
-struct WriteOutcome {
+struct WriteSeen {
     int byte;
     int requests;
     bool answered;
-    bool operator==(const WriteOutcome&) const = default;
+    bool operator==(const WriteSeen&) const = default;
 };
 
-WriteOutcome WriteTo(FakeDevice& device, std::vector<ScriptedRead> script, std::uint8_t data) {
+WriteSeen WriteTo(FakeDevice& device, std::vector<ScriptedRead> script, std::uint8_t data) {
     device.Script(std::move(script));
     bool answered = false;
     const int result = WriteMemoryByte(device.Link(), 0x1234, data, &answered);
@@ -100,7 +100,7 @@ WriteOutcome WriteTo(FakeDevice& device, std::vector<ScriptedRead> script, std::
 TEST(WriteMemoryByte, RepeatsTheRequestUntilTheStreamedByteChanges) {
     FakeDevice changed;
     EXPECT_EQ(WriteTo(changed, {Reply(0x12, 0x34, 0x05), Reply(0x12, 0x34, 0x5A)}, 0x5A),
-              (WriteOutcome{0x5A, 1, true}));
+              (WriteSeen{0x5A, 1, true}));
     EXPECT_EQ(changed.Trace(), Events({StopEvents(),
                                        {Wrote({0x78, 0x12, 0x34, 0x00}), ReadOf(3),
                                         Wrote({0xAA, 0x12, 0x34, 0x5A}), ReadOf(3)},
@@ -108,25 +108,25 @@ TEST(WriteMemoryByte, RepeatsTheRequestUntilTheStreamedByteChanges) {
 
     FakeDevice device[6];
     EXPECT_EQ(WriteTo(device[0], Times(9, Reply(0x12, 0x34, 0x5A)), 0x5A),
-              (WriteOutcome{0x5A, 8, true}));
+              (WriteSeen{0x5A, 8, true}));
     EXPECT_EQ(device[0].ScriptLeft(), 0U);
     // Address bytes are not compared, and any change ends the repetition.
     EXPECT_EQ(WriteTo(device[1], {Reply(0x99, 0x99, 0x05), Reply(0x77, 0x77, 0x07)}, 0x5A),
-              (WriteOutcome{0x07, 1, true}));
+              (WriteSeen{0x07, 1, true}));
     // Nothing before writing counts as 0; short replies do not end the repetition.
     EXPECT_EQ(WriteTo(device[2],
                       {TimedOut(), ShortRead({0x12, 0x34}), Reply(0x12, 0x34, 0x00),
                        Reply(0x12, 0x34, 0x66)},
                       0x66),
-              (WriteOutcome{0x66, 3, true}));
+              (WriteSeen{0x66, 3, true}));
     // A unit that falls silent gives the last third byte seen, and no answer.
     EXPECT_EQ(WriteTo(device[3], {Reply(0x12, 0x34, 0x05), ShortRead({0x01})}, 0x5A),
-              (WriteOutcome{0x05, 8, false}));
+              (WriteSeen{0x05, 8, false}));
     // A unit reporting 0 is told from one that never answers.
     EXPECT_EQ(WriteTo(device[4], Times(9, Reply(0x12, 0x34, 0x00)), 0x00),
-              (WriteOutcome{0x00, 8, true}));
+              (WriteSeen{0x00, 8, true}));
     device[5].SetClosed(true);
-    EXPECT_EQ(WriteTo(device[5], {}, 0x5A), (WriteOutcome{0, 8, false}));
+    EXPECT_EQ(WriteTo(device[5], {}, 0x5A), (WriteSeen{0, 8, false}));
     EXPECT_EQ(device[5].CountOf(LinkEvent::Kind::Sleep), 2);
 }
 

@@ -17,6 +17,9 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     }
     const WriteOutcome outcome = WriteMemory(session.Link(), request.address, request.data);
     out << WriteResultText(outcome) << '\n';
+    if (!outcome.answered) {
+        return Fail(err, "write", "no reply");
+    }
     if (outcome.reported != request.data) {
         return Fail(err, "write",
                     "the unit reports " + FormatText("0x%02x", outcome.reported) + " at " +
