@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 
 namespace korvane::cli::testing {
 namespace {
@@ -106,19 +107,30 @@ TEST_F(QuietUnits, ASilentUnitGivesNoRomIdNorWriteReplyAndAnUnechoingOneNoBytes)
     }
 }
 
-TEST_F(QuietUnits, AFollowedUnitThatGoesAwayLeavesCompletePassesAndLogRows) {
+TEST_F(QuietUnits, AFollowedUnitThatGoesAwayAndComesBackLeavesWholeLogRows) {
+    const std::string link = folder.File("ecu");
     const std::string log = folder.File("follow.csv");
-    CliProcess cli(OnCar({"params", "--romid", "A1B2C3", "--follow", "--log", log}),
+    ecusim::SimProcess first;
+    StartCar(first, {"--link", link});
+    CliProcess cli({"--port", link, "--dir", KORVANE_EXAMPLES_DIR, "params", "--romid", "A1B2C3",
+                    "--follow", "--log", log},
                    folder.Path().string());
     ASSERT_TRUE(cli.WaitFor("Count: 1\n")) << "fewer than two passes";
-    ASSERT_TRUE(car.Signal(SIGKILL));
-    ASSERT_EQ(car.WaitForExit(std::chrono::seconds(20)), -1);
-    // The run goes on, each pass showing the failure.
+    // Unplugged: the device and the link naming it go away together.
+    std::filesystem::remove(link);
+    ASSERT_TRUE(first.Signal(SIGKILL));
+    ASSERT_EQ(first.WaitForExit(std::chrono::seconds(20)), -1);
+    // The run goes on, each pass showing the failure, until the same name opens again.
     ASSERT_TRUE(cli.WaitFor("Bytes read: -1  Count: ")) << "no failed pass";
+    ASSERT_TRUE(cli.WaitFor(link + " lost", true));
+    ecusim::SimProcess second;
+    StartCar(second, {"--link", link});
+    ASSERT_TRUE(cli.WaitFor(link + " open again", true));
+    // The pass after the reopening is under way: it ends the run.
     ASSERT_TRUE(cli.Signal(SIGTERM));
     const CliResult result = cli.Finish();
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Lines(result.err).size(), 2u) << result.err;
     const std::vector<Pass> passes = Passes(result.out);
     for (const Pass& pass : passes) {
         ASSERT_EQ(pass.lines.size(), kParams + 2u) << result.out;
@@ -128,6 +140,10 @@ TEST_F(QuietUnits, AFollowedUnitThatGoesAwayLeavesCompletePassesAndLogRows) {
     for (std::size_t i = 2; i < rows.size(); ++i) {
         EXPECT_EQ(std::count(rows[i].begin(), rows[i].end(), ','), kParams + 1) << rows[i];
     }
+    // Empty cells while the unit was gone, values again after.
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
+                            [](const std::string& row) { return Contains(row, ",,"); }));
+    EXPECT_FALSE(Contains(rows.back(), ",,")) << rows.back();
 }
 
 } // namespace

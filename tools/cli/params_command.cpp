@@ -1,6 +1,7 @@
 #include "cli_session.h"
 #include "command_output.h"
 #include "pacer.h"
+#include "port_recovery.h"
 #include "reading/parameter_pass.h"
 #include "reading/pass_texts.h"
 #include "reading/rom_id_request.h"
@@ -78,15 +79,18 @@ int RunParams(const CliOptions& options, std::ostream& out, std::ostream& err) {
     UnitSession& unit = session.Unit();
     StopSignal stop;
     Pacer pacer(kPollPeriodMs);
+    PortRecovery recovery(session, "params", err);
     bool lastPassComplete = true;
     for (long long pass = 0; request.follow || pass < request.passes; ++pass) {
         if (!pacer.WaitForNextStep(stop)) {
             break;
         }
+        recovery.BeforePass();
         const ParameterPassResult result =
             ReadParametersPass(session.Link(), definitions, unit.Log(), unit.ParameterPassCount(),
                                pass == 0, switches);
         PrintPass(result, out);
+        recovery.AfterPass();
         lastPassComplete = result.bytesRead == static_cast<int>(result.parameters.size());
     }
     if (!session.CloseLog(reason)) {
