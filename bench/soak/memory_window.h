@@ -75,11 +75,10 @@ public:
         texts_[id] = ComboItemText(id, index);
     }
 
-    void SetUpDown(int /*upDownId*/, int editId, int base, int /*lower*/, int /*upper*/,
-                   int position) override {
+    void SetUpDown(const UpDownSetup& setup) override {
         char text[16];
-        (void)std::snprintf(text, sizeof text, base == 16 ? "%X" : "%d", position);
-        texts_[editId] = text;
+        (void)std::snprintf(text, sizeof text, setup.base == 16 ? "%X" : "%d", setup.position);
+        texts_[setup.editId] = text;
     }
     void SetProgress(int /*id*/, long long /*done*/, long long /*total*/) override {}
 

@@ -32,9 +32,8 @@ bool IsChecked(const Window& window, int id) {
     return window.IsChecked(id);
 }
 
-void AttachUpDown(Window& window, int editId, int upDownId, int upper, int lower, int position,
-                  int base) {
-    window.SetUpDown(upDownId, editId, base, lower, upper, position);
+void AttachUpDown(Window& window, const UpDownSetup& setup) {
+    window.SetUpDown(setup);
 }
 
 void FillComboBox(Window& window, int comboId, const std::vector<std::string>& texts, bool reset,

@@ -14,10 +14,9 @@ inline constexpr std::size_t kMaxItemText = 1023;
 // True when the check box or radio button is checked.
 bool IsChecked(const Window& window, int id);
 
-// Ties the up-down to its edit with the range lower..upper and the position, counting in
-// the base (10, or 16 for addresses); the position appears in the edit.
-void AttachUpDown(Window& window, int editId, int upDownId, int upper, int lower, int position,
-                  int base = 10);
+// Ties the up-down to its edit with its range, position and base; the position appears in
+// the edit.
+void AttachUpDown(Window& window, const UpDownSetup& setup);
 
 // Fills the combo box with the texts in order (emptying it first when `reset` is set) and
 // selects the entry equal to `preselect` (exact comparison; the last equal one wins), or

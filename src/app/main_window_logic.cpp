@@ -74,8 +74,17 @@ void MainWindowLogic::OnCreate() {
     window_.SetTabStops(m::kParamList, {25, 45, 140, 150, 160});
 
     window_.SetText(m::kMemAddressEdit, "0000");
-    AttachUpDown(window_, m::kMemCountEdit, m::kMemCountUpDown, 16, 1, 16);
-    AttachUpDown(window_, m::kMemAddressEdit, m::kMemAddressUpDown, 0xFFFF, 0, 0x1000, 16);
+    AttachUpDown(window_, {.editId = m::kMemCountEdit,
+                           .upDownId = m::kMemCountUpDown,
+                           .lower = 1,
+                           .upper = 16,
+                           .position = 16});
+    AttachUpDown(window_, {.editId = m::kMemAddressEdit,
+                           .upDownId = m::kMemAddressUpDown,
+                           .lower = 0,
+                           .upper = 0xFFFF,
+                           .position = 0x1000,
+                           .base = 16});
 
     runs_.SendStop();
 
@@ -84,7 +93,12 @@ void MainWindowLogic::OnCreate() {
     window_.CheckRadioButton(m::kModeBytes, m::kModeBlocks, m::kModeBytes);
     context_.readMemoryMode = ReadMemoryMode::Bytes;
 
-    AttachUpDown(window_, m::kWriteAddressEdit, m::kWriteAddressUpDown, 0xFFFF, 0, 0x1000, 16);
+    AttachUpDown(window_, {.editId = m::kWriteAddressEdit,
+                           .upDownId = m::kWriteAddressUpDown,
+                           .lower = 0,
+                           .upper = 0xFFFF,
+                           .position = 0x1000,
+                           .base = 16});
 }
 
 void MainWindowLogic::OnCommand(int id, int notification) {

@@ -25,6 +25,18 @@ enum class MessageBoxResult { Ok, Yes, No };
 // Pairs of description and pattern, e.g. {"All files", "*.*"}.
 using FileFilter = std::vector<std::pair<std::string, std::string>>;
 
+// An up-down control tied to its edit: the range, the position and the base (10, or 16 for
+// addresses) it counts in. Written with designated initializers so that the two IDs and the
+// two bounds cannot trade places unnoticed.
+struct UpDownSetup {
+    int editId = 0;
+    int upDownId = 0;
+    int lower = 0;
+    int upper = 0;
+    int position = 0;
+    int base = 10;
+};
+
 // One window or dialog as its logic sees it: controls addressed by their numeric ID.
 // The Qt shell implements it for real windows; tests implement it with a recording fake.
 // Nothing the logic does through this interface (filling or selecting in a combo box,
@@ -63,10 +75,9 @@ public:
     virtual int ComboSelection(int id) const = 0;
     virtual void ComboSetSelection(int id, int index) = 0;
 
-    // Ties an up-down control to its edit, sets its number base (10 or 16), range and
-    // position; the position is written into the edit.
-    virtual void SetUpDown(int upDownId, int editId, int base, int lower, int upper,
-                           int position) = 0;
+    // Ties an up-down control to its edit and sets its base, range and position; the
+    // position is written into the edit.
+    virtual void SetUpDown(const UpDownSetup& setup) = 0;
 
     // Progress of a long operation: `done` of `total`.
     virtual void SetProgress(int id, long long done, long long total) = 0;

@@ -32,14 +32,6 @@ struct RecordedFileDialog {
     std::string title;
 };
 
-struct RecordedUpDown {
-    int editId = 0;
-    int base = 10;
-    int lower = 0;
-    int upper = 0;
-    int position = 0;
-};
-
 class FakeWindow : public Window {
 public:
     // Combo boxes listed here keep their entries in alphabetical order, as a sorted combo
@@ -126,12 +118,11 @@ public:
         texts[id] = ComboItemText(id, index);
     }
 
-    void SetUpDown(int upDownId, int editId, int base, int lower, int upper,
-                   int position) override {
-        upDowns[upDownId] = {editId, base, lower, upper, position};
+    void SetUpDown(const UpDownSetup& setup) override {
+        upDowns[setup.upDownId] = setup;
         char text[16];
-        std::snprintf(text, sizeof text, base == 16 ? "%X" : "%d", position);
-        texts[editId] = text;
+        std::snprintf(text, sizeof text, setup.base == 16 ? "%X" : "%d", setup.position);
+        texts[setup.editId] = text;
     }
 
     void SetProgress(int id, long long done, long long total) override {
@@ -192,7 +183,7 @@ public:
     std::map<int, std::vector<int>> tabStops;
     std::map<int, std::vector<std::string>> combos;
     std::map<int, int> comboSelection;
-    std::map<int, RecordedUpDown> upDowns;
+    std::map<int, UpDownSetup> upDowns;
     std::map<int, std::pair<long long, long long>> progress;
     std::vector<RecordedMessageBox> messageBoxes;
     std::deque<MessageBoxResult> messageBoxAnswers;
@@ -219,5 +210,4 @@ namespace korvane::testing {
 using fakes::FakeWindow;
 using fakes::RecordedFileDialog;
 using fakes::RecordedMessageBox;
-using fakes::RecordedUpDown;
 } // namespace korvane::testing

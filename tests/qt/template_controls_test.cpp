@@ -1,7 +1,7 @@
 #include "app/qt/command_combo_box.h"
 #include "app/qt/control_set.h"
 #include "app/qt/tab_stop_list.h"
-#include "app/qt/up_down_control.h"
+#include "app/qt/up_down_spin_box.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 
@@ -31,9 +31,11 @@ struct Expected {
 
 QWidget* FindById(QWidget& top, int id) {
     for (QWidget* child : top.findChildren<QWidget*>()) {
-        const QVariant value = child->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id) {
-            return child;
+        for (const char* property : {kControlIdProperty, kUpDownIdProperty}) {
+            const QVariant value = child->property(property);
+            if (value.isValid() && value.toInt() == id) {
+                return child;
+            }
         }
     }
     return nullptr;
@@ -72,7 +74,7 @@ bool HasKind(QWidget* control, Kind kind) {
     case Kind::Combo:
         return dynamic_cast<CommandComboBox*>(control) != nullptr;
     case Kind::UpDown:
-        return dynamic_cast<UpDownControl*>(control) != nullptr;
+        return dynamic_cast<UpDownSpinBox*>(control) != nullptr;
     case Kind::Progress:
         return qobject_cast<QProgressBar*>(control) != nullptr;
     }
@@ -137,11 +139,11 @@ TEST(MainWindowTemplate, HasEveryControlWithItsCaptionAndKind) {
         {m::kUnitAircon, Kind::Radio, "Aircon"},
         {m::kUnit4ws, Kind::Radio, "4WS"},
         {m::kUnitCruise, Kind::Radio, "Cruise"},
-        {m::kMemAddressEdit, Kind::Edit, ""},
+        {m::kMemAddressEdit, Kind::UpDown, ""},
         {m::kMemAddressUpDown, Kind::UpDown, ""},
         {m::kModeBytes, Kind::Radio, "Bytes"},
         {m::kModeBlocks, Kind::Radio, "Blocks"},
-        {m::kMemCountEdit, Kind::Edit, ""},
+        {m::kMemCountEdit, Kind::UpDown, ""},
         {m::kMemCountUpDown, Kind::UpDown, ""},
         {m::kMemRead, Kind::Button, "Read"},
         {m::kMemStop, Kind::Button, "Stop"},
@@ -156,7 +158,7 @@ TEST(MainWindowTemplate, HasEveryControlWithItsCaptionAndKind) {
         {m::kInputSwitchValue, Kind::ReadOnlyEdit, ""},
         {m::kIoSwitchAddress, Kind::Edit, ""},
         {m::kIoSwitchValue, Kind::ReadOnlyEdit, ""},
-        {m::kWriteAddressEdit, Kind::Edit, ""},
+        {m::kWriteAddressEdit, Kind::UpDown, ""},
         {m::kWriteAddressUpDown, Kind::UpDown, ""},
         {m::kWriteDataEdit, Kind::Edit, ""},
         {m::kWrite, Kind::Button, "Write"},

@@ -1,10 +1,10 @@
-#include "app/qt/up_down_control.h"
+#include "app/qt/up_down_spin_box.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 
-#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionSpinBox>
 #include <QTest>
-#include <QToolButton>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,86 +13,105 @@ namespace {
 
 namespace m = ids::main;
 
+constexpr UpDownSetup kAddress = {.editId = m::kMemAddressEdit,
+                                  .upDownId = m::kMemAddressUpDown,
+                                  .lower = 0,
+                                  .upper = 0xFFFF,
+                                  .position = 0x1000,
+                                  .base = 16};
+constexpr UpDownSetup kCount = {.editId = m::kMemCountEdit,
+                                .upDownId = m::kMemCountUpDown,
+                                .lower = 1,
+                                .upper = 16,
+                                .position = 16};
+
 struct UpDownFixture : ::testing::Test {
     void SetUp() override {
         window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
         ASSERT_NE(window, nullptr);
         window->Host().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
-        address = &Get<QLineEdit>(*window, m::kMemAddressEdit);
-        addressArrows = &Get<UpDownControl>(*window, m::kMemAddressUpDown);
-        count = &Get<QLineEdit>(*window, m::kMemCountEdit);
-        countArrows = &Get<UpDownControl>(*window, m::kMemCountUpDown);
+        address = &Get<UpDownSpinBox>(*window, m::kMemAddressEdit);
+        count = &Get<UpDownSpinBox>(*window, m::kMemCountEdit);
+    }
+
+    std::string AddressText() const { return window->GetText(m::kMemAddressEdit); }
+
+    void Type(QSpinBox& box, const char* keys) {
+        box.setFocus();
+        box.selectAll();
+        QTest::keyClicks(&box, keys);
+    }
+
+    void ClickArrow(QSpinBox& box, QStyle::SubControl arrow) {
+        QStyleOptionSpinBox option;
+        option.initFrom(&box);
+        option.subControls = QStyle::SC_All;
+        option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+        const QRect rect = box.style()->subControlRect(QStyle::CC_SpinBox, &option, arrow, &box);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, rect.center());
     }
 
     RecordingShell recording;
     std::unique_ptr<QtWindow> window;
-    QLineEdit* address = nullptr;
-    UpDownControl* addressArrows = nullptr;
-    QLineEdit* count = nullptr;
-    UpDownControl* countArrows = nullptr;
+    UpDownSpinBox* address = nullptr;
+    UpDownSpinBox* count = nullptr;
 };
 
-TEST_F(UpDownFixture, WritesItsPositionIntoTheEditInItsBase) {
-    window->SetUpDown(m::kMemAddressUpDown, m::kMemAddressEdit, 16, 0, 0xFFFF, 0x1000);
-    window->SetUpDown(m::kMemCountUpDown, m::kMemCountEdit, 10, 1, 16, 16);
-    EXPECT_EQ(window->GetText(m::kMemAddressEdit), "1000");
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "16");
-    window->SetUpDown(m::kMemAddressUpDown, m::kMemAddressEdit, 16, 0, 0xFFFF, 0xab);
-    EXPECT_EQ(window->GetText(m::kMemAddressEdit), "00AB");
+TEST_F(UpDownFixture, BothIdsReachOneBoxThatShowsThePositionInItsBase) {
+    EXPECT_EQ(&Get<UpDownSpinBox>(*window, m::kMemAddressUpDown), address);
+    // Creation writes "0000" into the edit first; the up-down's position replaces it.
+    window->SetText(m::kMemAddressEdit, "0000");
+    window->SetUpDown(kAddress);
+    EXPECT_EQ(AddressText(), "1000");
+    UpDownSetup other = kAddress;
+    other.position = 0xab;
+    window->SetUpDown(other);
+    EXPECT_EQ(AddressText(), "00AB");
     // A position outside the range is held at its bound.
-    window->SetUpDown(m::kMemCountUpDown, m::kMemCountEdit, 10, 1, 16, 40);
+    UpDownSetup tooMany = kCount;
+    tooMany.position = 40;
+    window->SetUpDown(tooMany);
     EXPECT_EQ(window->GetText(m::kMemCountEdit), "16");
+    // An up-down ID given as the edit's is no pair: nothing changes.
+    UpDownSetup mismatched = kAddress;
+    mismatched.editId = m::kWriteAddressEdit;
+    mismatched.position = 0x2000;
+    window->SetUpDown(mismatched);
+    EXPECT_EQ(AddressText(), "00AB");
     EXPECT_THAT(recording.last->commands, ::testing::IsEmpty());
 }
 
-TEST_F(UpDownFixture, ArrowButtonsAndKeysStepWithinTheRange) {
-    window->SetUpDown(m::kMemAddressUpDown, m::kMemAddressEdit, 16, 0, 0xFFFF, 0x0FFF);
-    QList<QToolButton*> arrows = addressArrows->findChildren<QToolButton*>();
-    ASSERT_EQ(arrows.size(), 2);
-    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
-    QToolButton* down = up == arrows[0] ? arrows[1] : arrows[0];
-    QTest::mouseClick(up, Qt::LeftButton);
-    EXPECT_EQ(address->text(), QStringLiteral("1000"));
-    QTest::mouseClick(down, Qt::LeftButton);
-    QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_EQ(address->text(), QStringLiteral("0FFE"));
+TEST_F(UpDownFixture, TypedTextStaysAsTypedAndStepsGoOnFromIt) {
+    window->SetUpDown(kAddress);
+    Type(*address, "7ffe");
+    // Leaving the box keeps the user's own text: the logic reads what was typed.
+    Get<QPushButton>(*window, m::kMemRead).setFocus();
+    EXPECT_EQ(AddressText(), "7ffe");
+    QTest::keyClick(address, Qt::Key_Up);
+    EXPECT_EQ(AddressText(), "7FFF");
+    ClickArrow(*address, QStyle::SC_SpinBoxUp);
+    EXPECT_EQ(AddressText(), "8000");
+    // Neither signs, letters beyond F nor numbers above the range can be typed.
+    Type(*address, "-zg");
+    EXPECT_EQ(AddressText(), "8000");
+    Type(*address, "0x10000");
+    EXPECT_EQ(AddressText(), "0x1000");
+    Type(*address, "fffe");
+    ClickArrow(*address, QStyle::SC_SpinBoxUp);
+    ClickArrow(*address, QStyle::SC_SpinBoxUp);
+    EXPECT_EQ(AddressText(), "FFFF");
 
-    window->SetUpDown(m::kMemCountUpDown, m::kMemCountEdit, 10, 1, 16, 15);
+    window->SetUpDown(kCount);
     count->setFocus();
     QTest::keyClick(count, Qt::Key_Up);
-    QTest::keyClick(count, Qt::Key_Up);
-    EXPECT_EQ(count->text(), QStringLiteral("16"));
+    EXPECT_EQ(window->GetText(m::kMemCountEdit), "16");
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(count, Qt::Key_Down);
     }
-    EXPECT_EQ(count->text(), QStringLiteral("1"));
-    EXPECT_EQ(countArrows->Position(), 1);
-}
-
-TEST_F(UpDownFixture, StepsStartFromTheNumberTypedIntoTheEdit) {
-    window->SetUpDown(m::kMemAddressUpDown, m::kMemAddressEdit, 16, 0, 0xFFFF, 0x1000);
-    address->setFocus();
-    address->selectAll();
-    QTest::keyClicks(address, "7ffe");
-    EXPECT_EQ(address->text(), QStringLiteral("7ffe"));
-    QTest::keyClick(address, Qt::Key_Up);
-    EXPECT_EQ(address->text(), QStringLiteral("7FFF"));
-    // Text that is no number: the step goes on from the last position.
-    address->setText(QStringLiteral("zz"));
-    addressArrows->StepUp();
-    EXPECT_EQ(address->text(), QStringLiteral("8000"));
-    address->setText(QStringLiteral("0xFFFF"));
-    addressArrows->StepUp();
-    EXPECT_EQ(address->text(), QStringLiteral("FFFF"));
-
-    // An inverted range steps up toward the upper bound.
-    window->SetUpDown(m::kMemCountUpDown, m::kMemCountEdit, 10, 16, 1, 8);
-    countArrows->StepUp();
-    EXPECT_EQ(count->text(), QStringLiteral("7"));
-    countArrows->StepDown();
-    countArrows->StepDown();
-    EXPECT_EQ(count->text(), QStringLiteral("9"));
+    EXPECT_EQ(window->GetText(m::kMemCountEdit), "1");
+    ClickArrow(*count, QStyle::SC_SpinBoxUp);
+    EXPECT_EQ(window->GetText(m::kMemCountEdit), "2");
 }
 
 } // namespace

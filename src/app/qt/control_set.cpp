@@ -3,7 +3,7 @@
 #include "app/qt/command_combo_box.h"
 #include "app/qt/tab_stop_list.h"
 #include "app/qt/tabbed_label.h"
-#include "app/qt/up_down_control.h"
+#include "app/qt/up_down_spin_box.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -107,10 +107,12 @@ CommandComboBox* ControlSet::AddComboBox(int id, bool sorted) {
     return combo;
 }
 
-UpDownControl* ControlSet::AddUpDown(int id) {
-    auto* upDown = new UpDownControl(&owner_);
-    Register(id, upDown);
-    return upDown;
+UpDownSpinBox* ControlSet::AddUpDownEdit(int editId, int upDownId) {
+    auto* box = new UpDownSpinBox(&owner_);
+    Register(editId, box);
+    box->setProperty(kUpDownIdProperty, upDownId);
+    controls_[upDownId] = box;
+    return box;
 }
 
 QProgressBar* ControlSet::AddProgress(int id) {

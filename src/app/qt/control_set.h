@@ -21,13 +21,15 @@ namespace korvane {
 class CommandComboBox;
 class TabStopList;
 class TabbedLabel;
-class UpDownControl;
+class UpDownSpinBox;
 
 // Reports a command: control or menu ID and notification code.
 using CommandHandler = std::function<void(int id, int notification)>;
 
-// The name of the dynamic property that carries a control's numeric ID.
+// The names of the dynamic properties that carry a control's numeric ID, and the ID of
+// the up-down control of an edit that is one spin box with it.
 inline constexpr const char* kControlIdProperty = "controlId";
+inline constexpr const char* kUpDownIdProperty = "upDownId";
 
 // Creates the controls of one window, marks each with its ID, wires the user's actions
 // to the command handler and finds the controls again by ID. Buttons, check boxes, radio
@@ -48,7 +50,8 @@ public:
     TabbedLabel* AddTabbedStatic(int id, const QString& text);
     TabStopList* AddList(int id, bool horizontalScrollBar);
     CommandComboBox* AddComboBox(int id, bool sorted);
-    UpDownControl* AddUpDown(int id);
+    // An edit with its up-down control: one spin box found by either ID.
+    UpDownSpinBox* AddUpDownEdit(int editId, int upDownId);
     QProgressBar* AddProgress(int id);
     QAction* AddMenuCommand(int id, QMenu& menu, const QString& caption);
 

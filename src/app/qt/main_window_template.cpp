@@ -4,7 +4,7 @@
 #include "app/qt/qt_window.h"
 #include "app/qt/tab_stop_list.h"
 #include "app/qt/template_layout.h"
-#include "app/qt/up_down_control.h"
+#include "app/qt/up_down_spin_box.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
 
@@ -32,15 +32,10 @@ constexpr const char* kInputSwitchCaptions[8] = {"Ignition", "Auto.", "Test", "R
 constexpr const char* kIoSwitchCaptions[8] = {"Idle", "AC on", "AC rly", "Fan",
                                               "Fuel", "Purge", "Knock",  "BR"};
 
-// An edit with its up-down arrows right beside it.
-QHBoxLayout* EditWithUpDown(QLineEdit* edit, UpDownControl* upDown) {
-    auto* pair = new QHBoxLayout;
-    pair->setSpacing(0);
-    pair->addWidget(edit);
-    pair->addWidget(upDown);
-    upDown->setFixedHeight(edit->sizeHint().height());
-    return pair;
-}
+// Widths of the spin boxes in dialog units: four hexadecimal digits or two decimal ones,
+// with room for the arrows.
+constexpr int kAddressBoxWidth = 42;
+constexpr int kCountBoxWidth = 32;
 
 void BuildMenu(QtWindow& window) {
     QMainWindow* host = window.MainHost();
@@ -113,16 +108,16 @@ QGroupBox* BuildReadMemoryGroup(ControlSet& controls, const TemplateMetrics& du)
 
     auto* range = new QHBoxLayout;
     range->addWidget(controls.AddStatic(-1, QStringLiteral("Address")));
-    QLineEdit* address = controls.AddEdit(m::kMemAddressEdit);
-    du.FixWidth(*address, 30);
-    range->addLayout(EditWithUpDown(address, controls.AddUpDown(m::kMemAddressUpDown)));
+    UpDownSpinBox* address = controls.AddUpDownEdit(m::kMemAddressEdit, m::kMemAddressUpDown);
+    du.FixWidth(*address, kAddressBoxWidth);
+    range->addWidget(address);
     range->addSpacing(du.X(8));
     QButtonGroup& mode = controls.NewRadioGroup();
     range->addWidget(controls.AddRadioButton(m::kModeBytes, QStringLiteral("Bytes"), mode));
     range->addWidget(controls.AddRadioButton(m::kModeBlocks, QStringLiteral("Blocks"), mode));
-    QLineEdit* count = controls.AddEdit(m::kMemCountEdit);
-    du.FixWidth(*count, 20);
-    range->addLayout(EditWithUpDown(count, controls.AddUpDown(m::kMemCountUpDown)));
+    UpDownSpinBox* count = controls.AddUpDownEdit(m::kMemCountEdit, m::kMemCountUpDown);
+    du.FixWidth(*count, kCountBoxWidth);
+    range->addWidget(count);
     range->addStretch(1);
     layout->addLayout(range);
 
@@ -195,9 +190,9 @@ QGroupBox* BuildWriteMemoryGroup(ControlSet& controls, const TemplateMetrics& du
     auto* group = new QGroupBox(QStringLiteral("Write Memory"));
     auto* row = new QHBoxLayout(group);
     row->addWidget(controls.AddStatic(-1, QStringLiteral("Address")));
-    QLineEdit* address = controls.AddEdit(m::kWriteAddressEdit);
-    du.FixWidth(*address, 30);
-    row->addLayout(EditWithUpDown(address, controls.AddUpDown(m::kWriteAddressUpDown)));
+    UpDownSpinBox* address = controls.AddUpDownEdit(m::kWriteAddressEdit, m::kWriteAddressUpDown);
+    du.FixWidth(*address, kAddressBoxWidth);
+    row->addWidget(address);
     row->addSpacing(du.X(8));
     row->addWidget(controls.AddStatic(-1, QStringLiteral("Data")));
     QLineEdit* data = controls.AddEdit(m::kWriteDataEdit);

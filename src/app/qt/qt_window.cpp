@@ -4,7 +4,7 @@
 #include "app/qt/dialogs.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/tab_stop_list.h"
-#include "app/qt/up_down_control.h"
+#include "app/qt/up_down_spin_box.h"
 #include "app/qt/window_hosts.h"
 
 #include <QAbstractButton>
@@ -106,6 +106,8 @@ void QtWindow::SetText(int id, const std::string& text) {
     QWidget* control = controls_->Find(id);
     if (auto* edit = dynamic_cast<QLineEdit*>(control)) {
         edit->setText(ToQt(text));
+    } else if (auto* upDown = dynamic_cast<UpDownSpinBox*>(control)) {
+        upDown->SetEditText(ToQt(text));
     } else if (auto* combo = dynamic_cast<QComboBox*>(control)) {
         combo->setEditText(ToQt(text));
     } else if (auto* label = dynamic_cast<QLabel*>(control)) {
@@ -124,6 +126,8 @@ std::string QtWindow::GetText(int id) const {
     QString text;
     if (auto* edit = dynamic_cast<QLineEdit*>(control)) {
         text = edit->text();
+    } else if (auto* upDown = dynamic_cast<UpDownSpinBox*>(control)) {
+        text = upDown->EditText();
     } else if (auto* combo = dynamic_cast<QComboBox*>(control)) {
         text = combo->currentText();
     } else if (auto* label = dynamic_cast<QLabel*>(control)) {
@@ -248,11 +252,11 @@ void QtWindow::ComboSetSelection(int id, int index) {
     }
 }
 
-void QtWindow::SetUpDown(int upDownId, int editId, int base, int lower, int upper, int position) {
-    auto* upDown = controls_->Find<UpDownControl>(upDownId);
-    auto* edit = controls_->Find<QLineEdit>(editId);
-    if (upDown != nullptr && edit != nullptr) {
-        upDown->Attach(edit, base, lower, upper, position);
+void QtWindow::SetUpDown(const UpDownSetup& setup) {
+    // The edit and its up-down are one spin box here, found by either ID.
+    auto* box = controls_->Find<UpDownSpinBox>(setup.upDownId);
+    if (box != nullptr && controls_->Find(setup.editId) == box) {
+        box->Attach(setup.base, setup.lower, setup.upper, setup.position);
     }
 }
 

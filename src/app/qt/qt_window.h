@@ -58,7 +58,7 @@ public:
     std::string ComboItemText(int id, int index) const override;
     int ComboSelection(int id) const override;
     void ComboSetSelection(int id, int index) override;
-    void SetUpDown(int upDownId, int editId, int base, int lower, int upper, int position) override;
+    void SetUpDown(const UpDownSetup& setup) override;
     void SetProgress(int id, long long done, long long total) override;
     MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                     MessageBoxStyle style) override;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSpinBox>
+#include <optional>
+
+namespace korvane {
+
+// An edit with its up-down control, as one spin box: the window answers to the edit's ID
+// and to the up-down's ID with it. The arrows and the Up and Down keys step the number
+// within the range; base 16 shows at least four upper-case hexadecimal digits.
+//
+// The window logic reads the edit's text, not the number, so the text stays as the user
+// typed it ("7ffe", "ff") as long as it says the current number; only a step or the
+// program writes the number in the box's own form. Typing is limited to digits of the
+// base (and "0x" in base 16) up to the upper bound.
+class UpDownSpinBox : public QSpinBox {
+public:
+    explicit UpDownSpinBox(QWidget* parent = nullptr);
+
+    // Sets the base, the range (the bounds in either order) and the position.
+    void Attach(int base, int lower, int upper, int position);
+
+    QString EditText() const;
+    // Text written by the program, taken as it is (the number follows when it is one).
+    void SetEditText(const QString& text);
+
+protected:
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& position) const override;
+
+private:
+    QString Format(int value) const;
+    // The number the text says in this box's base, or nothing.
+    std::optional<int> Parse(const QString& text) const;
+};
+
+} // namespace korvane
