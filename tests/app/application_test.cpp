@@ -3,8 +3,8 @@
 #include "app/about_logic.h"
 #include "app/fake_window.h"
 #include "app/main_window_logic.h"
-#include "app/test_support.h"
 #include "reading/unit_session.h"
+#include "support/port_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 using Box = std::pair<std::string, std::string>;
 
 TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
-    fakes::PortSandbox sandbox;
+    korvane::testing::PortSandbox sandbox;
     std::vector<Box> boxes;
     std::ostringstream trace;
     Application application(
@@ -43,7 +43,7 @@ TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
 }
 
 TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
-    fakes::PortSandbox sandbox;
+    korvane::testing::PortSandbox sandbox;
     sandbox.Attach(7);
     int boxes = 0;
     std::ostringstream trace;

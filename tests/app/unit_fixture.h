@@ -6,7 +6,6 @@
 
 #include "app/app_context.h"
 #include "app/fake_window.h"
-#include "app/test_support.h"
 #include "app/unit_worker.h"
 #include "definitions/definition_store.h"
 #include "definitions/message_list.h"
@@ -14,6 +13,7 @@
 #include "link/serial_port.h"
 #include "log/log_file.h"
 #include "reading/unit_session.h"
+#include "support/port_folder.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -95,8 +95,8 @@ public:
     }
 
     std::filesystem::path startDirectory = std::filesystem::current_path();
-    PortSandbox sandbox;
-    TempFolder folder;
+    korvane::testing::PortSandbox sandbox;
+    korvane::testing::ScratchFolder folder;
     FakeWindow window{{3001}};
     FakeDevice device;
     UnitSession session{&device, &device, FixedTime};

@@ -59,44 +59,5 @@ TEST_F(ExampleFilesTest, LoadWithEveryMonitoredParameterFindingItsTemplate) {
     EXPECT_EQ(map.at(0x1241), "IOSwitches");
 }
 
-TEST_F(ExampleFilesTest, IdlingAndExtremeBytesShowPlausibleValues) {
-    struct Row {
-        const char* name;
-        std::uint8_t raw;
-        const char* expected;
-    };
-    const std::vector<std::vector<Row>> passes = {
-        {{"BatteryVolts", 156, "12.48 V"},
-         {"CoolantTemp", 130, "90 C"},
-         {"IntakeTemp", 65, "25 C"},
-         {"VehicleSpeed", 0, "0 km/h"},
-         {"EngineSpeed", 0x0C, "800 rpm"},
-         {"EngineSpeedLow", 0x80, "128"},
-         {"ThrottleAngle", 26, "10.2 %"},
-         {"InjectorPulse", 11, "2.82 ms"},
-         {"IgnitionTiming", 30, "10 deg"},
-         {"IdleValve", 64, "25.1 %"},
-         {"O2Sensor", 23, "0.449 V"},
-         {"AirFlow", 48, "0.94 V"},
-         {"InputSwitches", 0xA5, "0xA5"},
-         {"IOSwitches", 0x03, "0x03"},
-         {"KnockCount", 0, "0"},
-         {"FuelTrim", 128, "0.0 %"}},
-        {{"CoolantTemp", 0, "-40 C"},
-         {"EngineSpeed", 0xFF, "16384 rpm"},
-         {"EngineSpeedLow", 0xFF, "255"},
-         {"FuelTrim", 0, "-100.0 %"},
-         {"IgnitionTiming", 0, "-20 deg"}},
-    };
-    for (const std::vector<Row>& rows : passes) {
-        for (const Row& row : rows) {
-            ASSERT_TRUE(group_->SetRawValue(row.name, row.raw)) << row.name;
-        }
-        for (const Row& row : rows) {
-            EXPECT_EQ(group_->FormatValue(row.name), row.expected) << row.name;
-        }
-    }
-}
-
 } // namespace
 } // namespace korvane

@@ -26,10 +26,10 @@ bool Exists(const std::string& path) {
 }
 
 TEST(LinksTest, ComLinksPointAtThePtyAndGoOnTermination) {
-    TempFolder config;
-    const std::string link = config.Path() + "/korvane/ports/COM7";
+    ScratchFolder config;
+    const std::string link = config.Path().string() + "/korvane/ports/COM7";
     SimProcess process;
-    ASSERT_TRUE(process.Start({"--com", "7"}, {{"XDG_CONFIG_HOME", config.Path()}}));
+    ASSERT_TRUE(process.Start({"--com", "7"}, {{"XDG_CONFIG_HOME", config.Path().string()}}));
     EXPECT_EQ(LinkTarget(link), process.PtyPath());
     // The program opens the port through the link.
     TestLine line;
@@ -42,11 +42,11 @@ TEST(LinksTest, ComLinksPointAtThePtyAndGoOnTermination) {
     EXPECT_FALSE(Exists(link));
 
     // Without XDG_CONFIG_HOME the folder is under HOME; extra links go on SIGINT too.
-    const std::string comLink = config.Path() + "/home/.config/korvane/ports/COM16";
-    const std::string extra = config.Path() + "/deep/er/ecu";
+    const std::string comLink = config.Path().string() + "/home/.config/korvane/ports/COM16";
+    const std::string extra = config.Path().string() + "/deep/er/ecu";
     SimProcess other;
     ASSERT_TRUE(other.Start({"--com", "16", "--link", extra},
-                            {{"XDG_CONFIG_HOME", ""}, {"HOME", config.Path() + "/home"}}));
+                            {{"XDG_CONFIG_HOME", ""}, {"HOME", config.Path().string() + "/home"}}));
     EXPECT_EQ(LinkTarget(comLink), other.PtyPath());
     EXPECT_EQ(LinkTarget(extra), other.PtyPath());
     ASSERT_TRUE(other.Signal(SIGINT));
@@ -56,23 +56,23 @@ TEST(LinksTest, ComLinksPointAtThePtyAndGoOnTermination) {
 }
 
 TEST(LinksTest, StaleOrForeignLinksAreReplacedButOtherFilesAreLeftAlone) {
-    TempFolder config;
-    const std::string folder = config.Path() + "/korvane/ports";
+    ScratchFolder config;
+    const std::string folder = config.Path().string() + "/korvane/ports";
     fs::create_directories(folder);
     fs::create_symlink("/dev/pts/gone", folder + "/COM3");
     SimProcess process;
-    ASSERT_TRUE(process.Start({"--com", "3"}, {{"XDG_CONFIG_HOME", config.Path()}}));
+    ASSERT_TRUE(process.Start({"--com", "3"}, {{"XDG_CONFIG_HOME", config.Path().string()}}));
     EXPECT_EQ(LinkTarget(folder + "/COM3"), process.PtyPath());
 
     std::ofstream(folder + "/COM4") << "not a link";
     SimProcess refused;
-    EXPECT_FALSE(refused.Start({"--com", "4"}, {{"XDG_CONFIG_HOME", config.Path()}}));
+    EXPECT_FALSE(refused.Start({"--com", "4"}, {{"XDG_CONFIG_HOME", config.Path().string()}}));
     EXPECT_EQ(refused.WaitForExit(kArrivalLimit), 1);
-    EXPECT_EQ(ReadTextFile(folder + "/COM4"), "not a link\n");
+    EXPECT_EQ(ReadWholeFile(folder + "/COM4"), "not a link");
 
     // A link taken over by another simulator is not removed by the first.
     SimProcess second;
-    ASSERT_TRUE(second.Start({"--com", "3"}, {{"XDG_CONFIG_HOME", config.Path()}}));
+    ASSERT_TRUE(second.Start({"--com", "3"}, {{"XDG_CONFIG_HOME", config.Path().string()}}));
     EXPECT_EQ(LinkTarget(folder + "/COM3"), second.PtyPath());
     ASSERT_TRUE(process.Signal(SIGTERM));
     EXPECT_EQ(process.WaitForExit(kArrivalLimit), 0);
@@ -96,8 +96,8 @@ std::vector<std::vector<std::string>> ReadTrace(const std::string& path) {
 }
 
 TEST(TraceTest, RecordsFramesAndStreamsWithTimes) {
-    TempFolder folder;
-    const std::string path = folder.Path() + "/trace.txt";
+    ScratchFolder folder;
+    const std::string path = folder.Path().string() + "/trace.txt";
     RunningSim sim;
     ASSERT_TRUE(sim.Start({"--fast", "--frozen", "--trace", path}));
     ASSERT_TRUE(sim.Send(EcuRead(0x0400)));
@@ -140,8 +140,8 @@ TEST(TraceTest, RecordsFramesAndStreamsWithTimes) {
 }
 
 TEST(TraceTest, BytesOnTheWrongLineAreTracedAsOffline) {
-    TempFolder folder;
-    const std::string path = folder.Path() + "/trace.txt";
+    ScratchFolder folder;
+    const std::string path = folder.Path().string() + "/trace.txt";
     SimProcess process;
     ASSERT_TRUE(process.Start({"--fast", "--trace", path}));
     TestLine line;

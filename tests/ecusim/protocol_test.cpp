@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <thread>
 
 namespace korvane::ecusim::testing {
@@ -115,44 +114,6 @@ TEST(ProtocolOptionsTest, RomIdStartingWithZeroIsRefused) {
     SimProcess process;
     EXPECT_FALSE(process.Start({"--romid", "00B2C3"}));
     EXPECT_NE(process.WaitForExit(kArrivalLimit), 0);
-}
-
-TEST_F(ProtocolTest, GarbageBeforeAFrameIsSkipped) {
-    // A lone byte, a frame start that cannot continue, and a ROM ID request cut short.
-    ASSERT_TRUE(sim.Send({0x33, 0x78, 0x00, 0x00, 0x46, 0x78, 0x12, 0x34, 0x00}));
-    EXPECT_EQ(sim.NextReply(), (ReplyBytes{0x12, 0x34, FrozenLive(UnitId::Ecu, 0x1234)}));
-    EXPECT_EQ(sim.NextReply(), (ReplyBytes{0x12, 0x34, FrozenLive(UnitId::Ecu, 0x1234)}));
-
-    // Garbage does not stop a running stream: it goes on, aligned, for the same address.
-    ASSERT_TRUE(sim.Send({0x33, 0x78, 0x55, 0x66, 0x77}));
-    sim.Line().Flush();
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(sim.ReplyEchoing(0x12, 0x34));
-    }
-}
-
-TEST_F(ProtocolTest, AFrameCutShortIsForgottenAfterAPause) {
-    // Without the pause AA 12 78 12 would be a write request.
-    ASSERT_TRUE(sim.Send({0xAA, 0x12}));
-    EXPECT_TRUE(sim.StaysQuiet());
-    ASSERT_TRUE(sim.Send(EcuRead(0x1238)));
-    EXPECT_EQ(sim.NextReply(), (ReplyBytes{0x12, 0x38, FrozenLive(UnitId::Ecu, 0x1238)}));
-    ASSERT_TRUE(sim.Send(EcuRead(0x1278)));
-    EXPECT_EQ(sim.ReplyEchoing(0x12, 0x78), (ReplyBytes{0x12, 0x78, Ram(UnitId::Ecu, 0x1278)}));
-}
-
-TEST(ProtocolLiveTest, LiveValuesMoveUnlessFrozen) {
-    RunningSim sim;
-    ASSERT_TRUE(sim.Start({"--fast"}));
-    ASSERT_TRUE(sim.Send(EcuRead(0x1234)));
-    std::set<std::uint8_t> seen;
-    // The battery ripple covers its whole swing within a second.
-    for (int i = 0; i < 600 && seen.size() < 2; ++i) {
-        const std::optional<ReplyBytes> reply = sim.NextReply();
-        ASSERT_TRUE(reply);
-        seen.insert((*reply)[2]);
-    }
-    EXPECT_GE(seen.size(), 2U);
 }
 
 } // namespace

@@ -80,7 +80,7 @@ TEST(RomTest, GeneratedImagesDependOnSeedAndId) {
 class RomFileTest : public ::testing::Test {
 protected:
     std::string WriteImage(std::size_t size) {
-        std::string path = folder.Path() + "/image.bin";
+        std::string path = folder.Path().string() + "/image.bin";
         std::vector<char> bytes(size);
         for (std::size_t i = 0; i < size; ++i) {
             bytes[i] = static_cast<char>((i * 7 + (i >> 8)) & 0xFF);
@@ -91,7 +91,7 @@ protected:
     static std::uint8_t PatternAt(std::size_t offset) {
         return static_cast<std::uint8_t>((offset * 7 + (offset >> 8)) & 0xFF);
     }
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 TEST_F(RomFileTest, ImagesOf32Or64KiBFillTheProgramAreaAndOthersAreRefused) {
@@ -114,7 +114,7 @@ TEST_F(RomFileTest, ImagesOf32Or64KiBFillTheProgramAreaAndOthersAreRefused) {
         EXPECT_EQ(process.WaitForExit(kArrivalLimit), 1) << size;
     }
     SimProcess missing;
-    EXPECT_FALSE(missing.Start({"--rom", folder.Path() + "/none.bin"}));
+    EXPECT_FALSE(missing.Start({"--rom", folder.Path().string() + "/none.bin"}));
     EXPECT_EQ(missing.WaitForExit(kArrivalLimit), 1);
 }
 

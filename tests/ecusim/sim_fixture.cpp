@@ -66,28 +66,4 @@ Bytes WriteRequest(std::uint16_t address, std::uint8_t data) {
             data};
 }
 
-std::string ReadTextFile(const std::string& path) {
-    std::ifstream file(path);
-    std::string text;
-    std::string line;
-    while (std::getline(file, line)) {
-        text += line + "\n";
-    }
-    return text;
-}
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ecusim-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-        path_ = pattern;
-    }
-}
-
-TempFolder::~TempFolder() {
-    if (!path_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-}
-
 } // namespace korvane::ecusim::testing

@@ -3,6 +3,8 @@
 #include "sim_process.h"
 #include "test_line.h"
 
+#include "support/scratch_folder.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -12,6 +14,9 @@
 #include <vector>
 
 namespace korvane::ecusim::testing {
+
+using korvane::testing::ReadWholeFile;
+using korvane::testing::ScratchFolder;
 
 using Bytes = std::vector<std::uint8_t>;
 using ReplyBytes = std::array<std::uint8_t, 3>;
@@ -59,21 +64,5 @@ Bytes ShortRead(std::uint8_t command, std::uint8_t address);
 Bytes WriteRequest(std::uint16_t address, std::uint8_t data);
 inline const Bytes kStopFrame = {0x12, 0x00, 0x00, 0x00};
 inline const Bytes kRomIdRequest = {0x00, 0x46, 0x48, 0x49};
-
-// The whole file; empty when it cannot be read.
-std::string ReadTextFile(const std::string& path);
-
-// A fresh, empty folder under the temporary directory, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 } // namespace korvane::ecusim::testing

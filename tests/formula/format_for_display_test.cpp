@@ -1,3 +1,4 @@
+#include "formula/display_format.h"
 #include "formula/formula_value.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,27 @@ TEST(FormatForDisplay, ConversionLetterChoosesRealOrIntegerWithSaturation) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(Show(row.value, row.format), row.expected) << row.value << " " << row.format;
+    }
+}
+
+// What reaches printf: validated flags, width and precision and the letter, never a
+// length modifier, and no "#" for the decimal letters, for which it is undefined.
+TEST(ParseDisplayFormat, RebuildsTheConversionFromItsCheckedPieces) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"%#d", "%d"},
+        {"%#i", "%i"},
+        {"%#u", "%u"},
+        {"%#x", "%#x"},
+        {"%#o", "%#o"},
+        {"%#.2f", "%#.2f"},
+        {"%-+ 08.3lf", "%-+ 08.3f"},
+        {"%hhX", "%X"},
+        {"%99999d", "%1023d"},
+    };
+    for (const auto& [format, conversion] : rows) {
+        DisplayFormat parsed;
+        ASSERT_TRUE(ParseDisplayFormat(format, parsed)) << format;
+        EXPECT_EQ(parsed.conversion, conversion) << format;
     }
 }
 

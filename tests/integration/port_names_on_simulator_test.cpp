@@ -1,6 +1,7 @@
 // The program reaches the simulator by a COM name through the port folder.
 
 #include "sim_process.h"
+#include "support/port_folder.h"
 
 #include "link/read_transaction.h"
 #include "link/serial_port.h"
@@ -10,17 +11,14 @@
 
 #include <array>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 
 namespace korvane::integration {
 namespace {
 
 TEST(PortNamesOnSimulator, ComNameOpensTheSimulatorsPty) {
-    std::string folder = (std::filesystem::temp_directory_path() / "korvane-com-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
     // The port folder is looked up in this process's environment as well as the simulator's.
-    ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.c_str(), 1), 0);
+    const korvane::testing::PortFolder folder;
 
     ecusim::SimProcess simulator;
     ASSERT_TRUE(simulator.Start({"--fast", "--com", "12"}));
@@ -34,9 +32,7 @@ TEST(PortNamesOnSimulator, ComNameOpensTheSimulatorsPty) {
 
     ASSERT_TRUE(simulator.Signal(SIGTERM));
     EXPECT_EQ(simulator.WaitForExit(std::chrono::seconds(5)), 0);
-    EXPECT_FALSE(std::filesystem::exists(folder + "/korvane/ports/COM12"));
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
+    EXPECT_FALSE(std::filesystem::exists(folder.Link(12)));
 }
 
 } // namespace

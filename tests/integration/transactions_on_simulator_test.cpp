@@ -81,19 +81,6 @@ TEST(ReadOnSimulator, GivesUpAfterFourFramesWhenNoReplyMatches) {
     EXPECT_EQ(car.FramesReceived(), Repeat({"78040000", kStop}, 4));
 }
 
-TEST(ReadOnSimulator, SilentUnitFailsWithinTheRetryBound) {
-    CarOnPort car;
-    ASSERT_TRUE(car.Start({"--silent"}));
-    const std::array<std::uint32_t, 1> addresses = {0x0400};
-    std::array<std::uint8_t, 1> bytes{};
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ReadAddressSequence(car.Link(), addresses, bytes), -1);
-    // Six reads of at most 530 ms and four 50 ms pauses: about 3.4 s, plus slack for a
-    // loaded machine. A hang would go far beyond.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
-    EXPECT_EQ(car.FramesReceived(), Repeat({"78040000", kStop}, 4));
-}
-
 TEST(ReadOnSimulator, StrayBytesCostAResendButNoWrongByte) {
     CarOnPort car;
     ASSERT_TRUE(car.Start({"--fast", "--frozen", "--stray", "1"}));
@@ -219,8 +206,8 @@ TEST(LinkOnSimulator, SimulatorGoneMidTransactionFailsWithoutHanging) {
     CarOnPort car;
     ASSERT_TRUE(car.Start({}));
     std::vector<std::uint8_t> bytes(2000);
-    const auto start = std::chrono::steady_clock::now();
-    // At line pace 2000 addresses take over a minute: the simulator dies long before.
+    // A hang runs into the test's time-out. At line pace 2000 addresses take over a minute: the
+    // simulator dies long before.
     std::thread killer([&car] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         (void)car.Simulator().Signal(SIGKILL);
@@ -228,7 +215,6 @@ TEST(LinkOnSimulator, SimulatorGoneMidTransactionFailsWithoutHanging) {
     const int count = ReadMemoryRange(car.Link(), 0x0400, 2000, bytes);
     killer.join();
     EXPECT_EQ(count, -1);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 } // namespace

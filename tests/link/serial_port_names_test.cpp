@@ -1,8 +1,8 @@
 #include "link/port_device.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
-#include "port_folder.h"
 #include "pseudo_terminal.h"
+#include "support/port_folder.h"
 
 #include <gtest/gtest.h>
 

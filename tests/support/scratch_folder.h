@@ -10,6 +10,22 @@
 
 namespace korvane::testing {
 
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string content;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        content.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    return content;
+}
+
+inline void WriteWholeFile(const std::string& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    EXPECT_TRUE(out.good()) << "cannot write " << path;
+}
+
 // A fresh, empty folder under the system's temporary folder, removed with everything in
 // it when the test ends.
 class ScratchFolder {
@@ -35,26 +51,16 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::string File(std::string_view name) const { return (path_ / name).string(); }
+    std::string Path(std::string_view name) const { return (path_ / name).string(); }
+    std::string File(std::string_view name) const { return Path(name); }
+
+    void Write(std::string_view name, std::string_view content) const {
+        WriteWholeFile(Path(name), content);
+    }
+    std::string Read(std::string_view name) const { return ReadWholeFile(Path(name)); }
 
 private:
     std::filesystem::path path_;
 };
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string content;
-    char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        content.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    return content;
-}
-
-inline void WriteWholeFile(const std::string& path, std::string_view content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    ASSERT_TRUE(out.good()) << "cannot write " << path;
-}
 
 } // namespace korvane::testing

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -48,7 +49,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 
 SimProcess::~SimProcess() {
     if (pid_ > 0) {
-        (void)kill(pid_, SIGKILL);
+        // The whole group: anything the simulator started goes with it.
+        (void)kill(-pid_, SIGKILL);
         (void)waitpid(pid_, nullptr, 0);
     }
     if (output_ >= 0) {
@@ -68,17 +70,26 @@ bool SimProcess::Start(const std::vector<std::string>& arguments,
     if (pipe(ends) != 0) {
         return false;
     }
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ < 0) {
         return false;
     }
     if (pid_ == 0) {
+        // A group of its own, ended with the test; and killed when the test process dies
+        // without its destructor running (a crash), so no orphan holds ctest's output open.
+        setpgid(0, 0);
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) {
+            _exit(127);
+        }
         dup2(ends[1], STDOUT_FILENO);
         close(ends[0]);
         close(ends[1]);
         execve(argPointers[0], argPointers.data(), envPointers.data());
         _exit(127);
     }
+    setpgid(pid_, pid_);
     close(ends[1]);
     output_ = ends[0];
 
