@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace korvane::ecusim::testing {
 namespace {
 
@@ -45,21 +43,6 @@ TEST(FaultsTest, SameSeedDamagesTheSameBytes) {
     EXPECT_EQ(first.size(), 60U);
     EXPECT_EQ(first, received("5"));
     EXPECT_NE(first, received("6"));
-}
-
-TEST(FaultsTest, LatencyDelaysTheFirstReplyOfEachStream) {
-    RunningSim sim;
-    Started(sim, {"--latency", "250"});
-    const auto sent = std::chrono::steady_clock::now();
-    ASSERT_TRUE(sim.Send(EcuRead(0x1234)));
-    ASSERT_TRUE(sim.NextReply());
-    EXPECT_GE(std::chrono::steady_clock::now() - sent, std::chrono::milliseconds(250));
-    // The replies after the first are not delayed again; the next stream is.
-    ASSERT_TRUE(sim.NextReply());
-    sim.StopAndPurge();
-    ASSERT_TRUE(sim.Send(EcuRead(0x1235)));
-    EXPECT_TRUE(sim.Line().Read(1, std::chrono::milliseconds(150)).empty());
-    EXPECT_TRUE(sim.ReplyEchoing(0x12, 0x35));
 }
 
 } // namespace

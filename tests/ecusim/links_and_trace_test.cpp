@@ -139,22 +139,5 @@ TEST(TraceTest, RecordsFramesAndStreamsWithTimes) {
     }
 }
 
-TEST(TraceTest, BytesOnTheWrongLineAreTracedAsOffline) {
-    ScratchFolder folder;
-    const std::string path = folder.Path().string() + "/trace.txt";
-    SimProcess process;
-    ASSERT_TRUE(process.Start({"--fast", "--trace", path}));
-    TestLine line;
-    ASSERT_TRUE(line.Open(process.PtyPath(), LineSetup{9600}));
-    ASSERT_TRUE(line.Write(EcuRead(0x1234)));
-    EXPECT_TRUE(line.Read(1, kQuietWindow).empty());
-    ASSERT_TRUE(process.Signal(SIGTERM));
-    ASSERT_EQ(process.WaitForExit(kArrivalLimit), 0);
-    const std::vector<std::vector<std::string>> lines = ReadTrace(path);
-    ASSERT_EQ(lines.size(), 1U);
-    EXPECT_EQ(std::vector<std::string>(lines[0].begin() + 1, lines[0].end()),
-              (std::vector<std::string>{"offline", "78123400"}));
-}
-
 } // namespace
 } // namespace korvane::ecusim::testing
