@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/qt/graph/chart_image.h"
 #include "app/qt/graph/strip_chart_view.h"
