@@ -209,6 +209,10 @@ void QtWindow::ListSetLines(int id, const std::vector<std::string>& lines) {
             list->addItem(text);
         }
     }
+    // New lines replace the old as a reset would: no row stays marked as chosen.
+    if (list->currentRow() >= 0) {
+        list->setCurrentRow(-1);
+    }
 }
 
 void QtWindow::SetTabStops(int id, const std::vector<int>& stops) {
