@@ -87,8 +87,8 @@ public:
         return MessageBoxResult::Ok;
     }
     bool AskOpenFileName(std::string& path, const FileFilter& /*filter*/,
-                         const std::string& /*initialFolder*/,
-                         const std::string& /*title*/) override {
+                         const std::string& /*initialFolder*/, const std::string& /*title*/,
+                         FileDialogKind /*kind*/) override {
         path = fileAnswer_;
         return true;
     }

@@ -11,8 +11,8 @@ namespace korvane {
 void ChecksumFileCommand(Window& window, const std::string& programDirectory) {
     // No file name is suggested.
     std::string path;
-    if (!AskOpenFileName(window, path, BinaryFileFilter(), programDirectory,
-                         "Select TARN ROM File")) {
+    if (!AskOpenFileName(window, path, BinaryFileFilter(), programDirectory, "Select TARN ROM File",
+                         FileDialogKind::ExistingFile)) {
         return;
     }
     window.ShowMessageBox(ChecksumReportText(path, CheckRomFile(path)), "TARN ROM Checksum",

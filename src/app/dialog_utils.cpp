@@ -101,7 +101,8 @@ void GetItemText(const Window& window, int id, std::string& text) {
 }
 
 bool AskOpenFileName(Window& window, std::string& fileName, const FileFilter& filter,
-                     const std::string& initialFolder, const std::string& title) {
+                     const std::string& initialFolder, const std::string& title,
+                     FileDialogKind kind) {
     std::string path;
     if (!FileNamePart(path, fileName)) {
         path.clear();
@@ -109,7 +110,7 @@ bool AskOpenFileName(Window& window, std::string& fileName, const FileFilter& fi
     if (path.size() > kMaxSuggestion) {
         path.resize(kMaxSuggestion);
     }
-    if (!window.AskOpenFileName(path, filter, initialFolder, title)) {
+    if (!window.AskOpenFileName(path, filter, initialFolder, title, kind)) {
         return false;
     }
     fileName = path;

@@ -33,10 +33,11 @@ bool GetComboText(std::string& text, const Window& window, int comboId, int noti
 // The control's text, at most kMaxItemText characters.
 void GetItemText(const Window& window, int id, std::string& text);
 
-// Shows the open-file dialog suggesting the file name part of `fileName` (nothing when that
-// part is shorter than 2 characters). True and the chosen full path in `fileName`; false,
+// Shows the file dialog suggesting the file name part of `fileName` (nothing when that part
+// is shorter than 2 characters). True and the chosen full path in `fileName`; false,
 // leaving `fileName` unchanged, when cancelled.
 bool AskOpenFileName(Window& window, std::string& fileName, const FileFilter& filter,
-                     const std::string& initialFolder, const std::string& title);
+                     const std::string& initialFolder, const std::string& title,
+                     FileDialogKind kind);
 
 } // namespace korvane

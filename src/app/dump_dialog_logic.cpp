@@ -113,8 +113,10 @@ void DumpDialogLogic::Browse() {
     if (Running()) {
         return;
     }
+    // Start asks before it overwrites an existing file.
     if (AskOpenFileName(window_, context_.dumpFileName, BinaryFileFilter(),
-                        context_.programDirectory, "Select RomDump File")) {
+                        context_.programDirectory, "Select RomDump File",
+                        FileDialogKind::NewOrExistingFile)) {
         window_.SetText(d::kOutputFile, context_.dumpFileName);
     }
 }

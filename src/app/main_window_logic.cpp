@@ -185,8 +185,9 @@ void MainWindowLogic::RunCommand(int id, int notification) {
 void MainWindowLogic::OpenLog() {
     const FileFilter filter = {{"Log files (txt,log,csv)", "*.txt;*.log;*.csv"},
                                {"All files", "*.*"}};
+    // A log is appended to, so an existing file is as good as a new one.
     if (!AskOpenFileName(window_, context_.logFileName, filter, context_.programDirectory,
-                         "Select Log File")) {
+                         "Select Log File", FileDialogKind::NewOrExistingFile)) {
         return;
     }
     const std::string name = context_.logFileName;

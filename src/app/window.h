@@ -25,6 +25,10 @@ enum class MessageBoxResult { Ok, Yes, No };
 // Pairs of description and pattern, e.g. {"All files", "*.*"}.
 using FileFilter = std::vector<std::pair<std::string, std::string>>;
 
+// What a file dialog asks for: a file that exists, to be read, or the name of a file to
+// write into, which may exist or not (asking about an existing one is the caller's part).
+enum class FileDialogKind { ExistingFile, NewOrExistingFile };
+
 // An up-down control tied to its edit: the range, the position and the base (10, or 16 for
 // addresses) it counts in. Written with designated initializers so that the two IDs and the
 // two bounds cannot trade places unnoticed.
@@ -84,10 +88,11 @@ public:
 
     virtual MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                             MessageBoxStyle style) = 0;
-    // The open-file dialog: any name is accepted, the file need not exist. `path` holds the
-    // suggestion on entry and the chosen full path when the result is true.
+    // The file dialog of the kind asked for. `path` holds the suggestion on entry and the
+    // chosen full path when the result is true.
     virtual bool AskOpenFileName(std::string& path, const FileFilter& filter,
-                                 const std::string& initialFolder, const std::string& title) = 0;
+                                 const std::string& initialFolder, const std::string& title,
+                                 FileDialogKind kind) = 0;
     virtual void Beep() = 0;
 
     // Starts this window's periodic timer; its ticks reach the logic's OnTimer.

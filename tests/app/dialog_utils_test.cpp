@@ -93,19 +93,21 @@ TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {
     std::string name = "/home/tech/logs/run.csv";
     window.fileAnswers = {std::nullopt, std::string("/tmp/new.log")};
 
-    EXPECT_FALSE(AskOpenFileName(window, name, filter, "/work", "Select Log File"));
+    EXPECT_FALSE(AskOpenFileName(window, name, filter, "/work", "Select Log File",
+                                 FileDialogKind::NewOrExistingFile));
     EXPECT_EQ(name, "/home/tech/logs/run.csv");
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "run.csv");
     EXPECT_EQ(window.fileDialogs[0].initialFolder, "/work");
     EXPECT_EQ(window.fileDialogs[0].title, "Select Log File");
 
-    EXPECT_TRUE(AskOpenFileName(window, name, filter, "/work", "Select Log File"));
+    EXPECT_TRUE(AskOpenFileName(window, name, filter, "/work", "Select Log File",
+                                FileDialogKind::NewOrExistingFile));
     EXPECT_EQ(name, "/tmp/new.log");
 
     name = "C:\\logs\\";
     window.fileAnswers = {std::nullopt};
-    AskOpenFileName(window, name, filter, "/work", "t");
+    AskOpenFileName(window, name, filter, "/work", "t", FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs.back().suggestion, "");
 }
 

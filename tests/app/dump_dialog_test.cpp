@@ -309,6 +309,7 @@ TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
     ASSERT_EQ(window.fileDialogs.size(), 2U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "romdump.bin");
     EXPECT_EQ(window.fileDialogs[0].title, "Select RomDump File");
+    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
     EXPECT_EQ(window.fileDialogs[0].filter,
               (FileFilter{{"Binary files (bin,hex)", "*.bin;*.hex"}, {"All files", "*.*"}}));

@@ -30,6 +30,7 @@ struct RecordedFileDialog {
     FileFilter filter;
     std::string initialFolder;
     std::string title;
+    FileDialogKind kind = FileDialogKind::ExistingFile;
 };
 
 class FakeWindow : public Window {
@@ -143,8 +144,9 @@ public:
         return answer;
     }
     bool AskOpenFileName(std::string& path, const FileFilter& filter,
-                         const std::string& initialFolder, const std::string& title) override {
-        fileDialogs.push_back({path, filter, initialFolder, title});
+                         const std::string& initialFolder, const std::string& title,
+                         FileDialogKind kind) override {
+        fileDialogs.push_back({path, filter, initialFolder, title, kind});
         if (onModal) {
             onModal(-2);
         }

@@ -323,6 +323,7 @@ TEST_F(MainWindowTest, LogCommands) {
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "korvane.csv");
     EXPECT_EQ(window.fileDialogs[0].title, "Select Log File");
+    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
     EXPECT_EQ(window.fileDialogs[0].filter,
               (FileFilter{{"Log files (txt,log,csv)", "*.txt;*.log;*.csv"}, {"All files", "*.*"}}));

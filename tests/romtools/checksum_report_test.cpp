@@ -61,6 +61,7 @@ TEST(ChecksumCommand, AsksForAFileAndShowsTheReport) {
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "");
     EXPECT_EQ(window.fileDialogs[0].title, "Select TARN ROM File");
+    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::ExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, "/home/tech");
     EXPECT_EQ(window.fileDialogs[0].filter,
               (FileFilter{{"Binary files (bin,hex)", "*.bin;*.hex"}, {"All files", "*.*"}}));

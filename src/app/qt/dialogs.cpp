@@ -43,13 +43,17 @@ MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
 }
 
 bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
-                   const std::string& initialFolder, const std::string& title) {
+                   const std::string& initialFolder, const std::string& title,
+                   FileDialogKind kind) {
     QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialFolder));
-    // A save-style dialog is the one that takes names of files that do not exist yet.
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+    if (kind == FileDialogKind::ExistingFile) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
     dialog.setNameFilters(FileDialogFilters(filter));
     std::string suggestion;
     if (FileNamePart(suggestion, path)) {

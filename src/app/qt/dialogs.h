@@ -21,10 +21,10 @@ QStringList FileDialogFilters(const FileFilter& filter);
 MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
                                   const std::string& caption, MessageBoxStyle style);
 
-// The file dialog: starts in `initialFolder` suggesting the file name part of `path`,
-// accepts any typed name without asking about existing or missing files, and on success
-// puts the chosen full path into `path`.
+// The file dialog of the kind asked for: starts in `initialFolder` suggesting the file name
+// part of `path`, and on success puts the chosen full path into `path`. A dialog for a new
+// or existing file does not ask about overwriting: the caller knows what it will do.
 bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
-                   const std::string& initialFolder, const std::string& title);
+                   const std::string& initialFolder, const std::string& title, FileDialogKind kind);
 
 } // namespace korvane

@@ -282,8 +282,9 @@ MessageBoxResult QtWindow::ShowMessageBox(const std::string& text, const std::st
 }
 
 bool QtWindow::AskOpenFileName(std::string& path, const FileFilter& filter,
-                               const std::string& initialFolder, const std::string& title) {
-    return AskQtFileName(host_.get(), path, filter, initialFolder, title);
+                               const std::string& initialFolder, const std::string& title,
+                               FileDialogKind kind) {
+    return AskQtFileName(host_.get(), path, filter, initialFolder, title, kind);
 }
 
 void QtWindow::Beep() {

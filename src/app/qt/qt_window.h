@@ -63,7 +63,8 @@ public:
     MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                     MessageBoxStyle style) override;
     bool AskOpenFileName(std::string& path, const FileFilter& filter,
-                         const std::string& initialFolder, const std::string& title) override;
+                         const std::string& initialFolder, const std::string& title,
+                         FileDialogKind kind) override;
     void Beep() override;
     void StartTimer(int periodMs) override;
     void OpenModalDialog(int templateId) override;
