@@ -3,6 +3,7 @@
 #include "app/window.h"
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -94,7 +95,11 @@ public:
     }
     void Beep() override {}
     void StartTimer(int /*periodMs*/) override {}
-    void OpenModalDialog(int /*templateId*/) override {}
+    void OpenModalDialog(int /*templateId*/, std::function<void()> afterClose) override {
+        if (afterClose) {
+            afterClose();
+        }
+    }
     void Close() override {}
 
 private:

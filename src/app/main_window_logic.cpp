@@ -117,7 +117,7 @@ void MainWindowLogic::RunCommand(int id, int notification) {
         window_.Close();
         break;
     case ids::kMenuAbout:
-        window_.OpenModalDialog(ids::kAboutTemplate);
+        window_.OpenModalDialog(ids::kAboutTemplate, {});
         break;
     case ids::kMenuOpenLog:
         OpenLog();
@@ -156,9 +156,10 @@ void MainWindowLogic::RunCommand(int id, int notification) {
     case ids::kMenuDumpMemory:
         // No run may go on while the dump owns the line; the dump may leave TCU chosen.
         runs_.SendStop();
-        window_.OpenModalDialog(ids::kDumpTemplate);
-        window_.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
-        context_.unitType = UnitType::Ecu;
+        window_.OpenModalDialog(ids::kDumpTemplate, [this] {
+            window_.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
+            context_.unitType = UnitType::Ecu;
+        });
         break;
     case m::kScanPorts:
         runs_.SendStop();

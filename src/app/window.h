@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,6 +87,8 @@ public:
     // Progress of a long operation: `done` of `total`.
     virtual void SetProgress(int id, long long done, long long total) = 0;
 
+    // A Yes/No box returns the answer; an Ok box may still be open when the call returns,
+    // since nothing waits for it.
     virtual MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                             MessageBoxStyle style) = 0;
     // The file dialog of the kind asked for. `path` holds the suggestion on entry and the
@@ -98,9 +101,10 @@ public:
     // Starts this window's periodic timer; its ticks reach the logic's OnTimer.
     virtual void StartTimer(int periodMs) = 0;
 
-    // Opens a modal dialog owned by this window (the About box 103, the dump dialog 1020)
-    // and returns when it has closed.
-    virtual void OpenModalDialog(int templateId) = 0;
+    // Opens a modal dialog owned by this window (the About box 103, the dump dialog 1020);
+    // `afterClose`, when given, runs once the dialog has closed. The call may return before
+    // that: this window then stays closed to the user but its timer goes on.
+    virtual void OpenModalDialog(int templateId, std::function<void()> afterClose) = 0;
     // Closes this window; for the main window this ends the program.
     virtual void Close() = 0;
 };

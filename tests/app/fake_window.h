@@ -163,10 +163,14 @@ public:
     void Beep() override { ++beeps; }
 
     void StartTimer(int periodMs) override { timerPeriods.push_back(periodMs); }
-    void OpenModalDialog(int templateId) override {
+    // The dialog is over when onModal returns.
+    void OpenModalDialog(int templateId, std::function<void()> afterClose) override {
         modalDialogs.push_back(templateId);
         if (onModal) {
             onModal(templateId);
+        }
+        if (afterClose) {
+            afterClose();
         }
     }
     void Close() override { ++closeRequests; }

@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -113,16 +115,17 @@ TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheLogicClosesTheWindow) {
     EXPECT_EQ(ticks, 1);
 }
 
-TEST(Shell, ModalDialogsGetTheirOwnLogicAndReturnWhenItCloses) {
+TEST(Shell, ModalDialogsOpenOverTheirOwnerAndReportWhenClosed) {
     RecordingShell recording;
     std::vector<int> created;
     int dialogTicks = 0;
-    recording.prepare = [&created, &dialogTicks](RecordingLogic& logic, int templateId) {
+    bool closed = false;
+    recording.prepare = [&](RecordingLogic& logic, int templateId) {
         created.push_back(templateId);
         if (templateId == ids::kMainTemplate) {
-            logic.onCommand = [](Window& window, int id) {
+            logic.onCommand = [&closed](Window& window, int id) {
                 if (id == ids::kMenuAbout) {
-                    window.OpenModalDialog(ids::kAboutTemplate);
+                    window.OpenModalDialog(ids::kAboutTemplate, [&closed] { closed = true; });
                 }
             };
         } else {
@@ -135,11 +138,20 @@ TEST(Shell, ModalDialogsGetTheirOwnLogicAndReturnWhenItCloses) {
         }
     };
     auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-    RecordingLogic* mainLogic = recording.last;
+    window->Host().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
     window->Controls().FindMenuCommand(ids::kMenuAbout)->trigger();
-    EXPECT_THAT(created, ElementsAre(ids::kMainTemplate, ids::kAboutTemplate));
+
+    // The command has returned with the dialog open and blocking its owner.
+    QPointer<QWidget> about = QApplication::activeModalWidget();
+    ASSERT_FALSE(about.isNull());
+    EXPECT_EQ(about->windowHandle()->transientParent(), window->Host().windowHandle());
+    EXPECT_FALSE(closed);
+    ASSERT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }, 10000));
+    EXPECT_TRUE(closed);
     EXPECT_EQ(dialogTicks, 1);
-    EXPECT_THAT(mainLogic->commands, ElementsAre(Report{ids::kMenuAbout, 0, "About"}));
+    EXPECT_THAT(created, ElementsAre(ids::kMainTemplate, ids::kAboutTemplate));
+    EXPECT_THAT(recording.last->commands, IsEmpty());
 }
 
 struct DialogFixture : ::testing::Test {

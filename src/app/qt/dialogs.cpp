@@ -27,14 +27,25 @@ QStringList FileDialogFilters(const FileFilter& filter) {
 
 MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
                                   const std::string& caption, MessageBoxStyle style) {
+    const QString qtText = QString::fromStdString(text);
+    const QString qtCaption = QString::fromStdString(caption);
+    if (style == MessageBoxStyle::Ok && owner != nullptr) {
+        // Nothing waits for an Ok box: it opens over its owner, which owns it, and deletes
+        // itself when closed.
+        auto* box = new QMessageBox(QMessageBox::NoIcon, qtCaption, qtText, QMessageBox::Ok, owner);
+        box->setTextFormat(Qt::PlainText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return MessageBoxResult::Ok;
+    }
     const bool yesNo = style == MessageBoxStyle::YesNoExclamation;
-    QMessageBox box(yesNo ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(yesNo ? QMessageBox::Warning : QMessageBox::NoIcon, qtCaption, qtText,
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     if (yesNo) {
         box.setDefaultButton(QMessageBox::Yes);
     }
+    // The caller needs the answer, or there is no window yet to open over (start-up).
     const int answer = box.exec();
     if (!yesNo) {
         return MessageBoxResult::Ok;

@@ -17,7 +17,9 @@ namespace korvane {
 QStringList FileDialogFilters(const FileFilter& filter);
 
 // The message box of the window system, owned by `owner` (none for start-up warnings).
-// Ok shows no icon; YesNoExclamation shows the warning icon with Yes as default.
+// Ok shows no icon; YesNoExclamation shows the warning icon with Yes as default. An Ok box
+// with an owner opens window-modal and returns at once, since nothing waits for it; the
+// others wait for the answer.
 MessageBoxResult ShowQtMessageBox(QWidget* owner, const std::string& text,
                                   const std::string& caption, MessageBoxStyle style);
 

@@ -8,6 +8,7 @@
 #include "resources/control_ids.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -16,6 +17,8 @@
 namespace korvane {
 
 QtShell::QtShell(WindowLogicFactory logicFactory) : logicFactory_(std::move(logicFactory)) {}
+
+QtShell::~QtShell() = default;
 
 std::unique_ptr<QtWindow> QtShell::BuildWindow(int templateId, QWidget* owner) {
     std::unique_ptr<QtWindow> window;
@@ -47,10 +50,32 @@ std::unique_ptr<QtWindow> QtShell::BuildWindow(int templateId, QWidget* owner) {
     return window;
 }
 
-void QtShell::RunModalDialog(int templateId, QWidget* owner) {
-    if (std::unique_ptr<QtWindow> dialog = BuildWindow(templateId, owner)) {
-        dialog->RunModal();
+void QtShell::OpenModalDialog(int templateId, QWidget* owner, std::function<void()> afterClose) {
+    std::unique_ptr<QtWindow> built = BuildWindow(templateId, owner);
+    auto* host = built ? qobject_cast<QDialog*>(&built->Host()) : nullptr;
+    if (host == nullptr) {
+        if (afterClose) {
+            afterClose();
+        }
+        return;
     }
+    QtWindow* dialog = built.get();
+    openDialogs_.push_back(std::move(built));
+    QObject::connect(host, &QDialog::finished, &lifetime_, [this, dialog, afterClose] {
+        if (afterClose) {
+            afterClose();
+        }
+        // The dialog's own logic is still on the stack (it closed the dialog), so the
+        // dialog goes once control is back in the event loop.
+        QMetaObject::invokeMethod(
+            &lifetime_,
+            [this, dialog] {
+                std::erase_if(openDialogs_,
+                              [dialog](const auto& open) { return open.get() == dialog; });
+            },
+            Qt::QueuedConnection);
+    });
+    host->open();
 }
 
 int QtShell::RunMainWindow() {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QWindow>
 #include <algorithm>
 
 namespace korvane {
@@ -42,6 +43,15 @@ void SetButtonCheck(QAbstractButton& button, bool checked) {
     }
 }
 
+// Makes `dialog` a window of `owner`'s without giving it a Qt parent: the window system
+// keeps it above the owner, it opens centred on it, and a window-modal dialog blocks it.
+void StayAbove(QWidget& dialog, QWidget& owner) {
+    QWidget* ownerWindow = owner.window();
+    ownerWindow->winId();
+    dialog.winId();
+    dialog.windowHandle()->setTransientParent(ownerWindow->windowHandle());
+}
+
 } // namespace
 
 QtWindow::QtWindow(QtShell& shell, int templateId, Kind kind, QWidget* owner)
@@ -52,8 +62,11 @@ QtWindow::QtWindow(QtShell& shell, int templateId, Kind kind, QWidget* owner)
         host->setCentralWidget(content_);
         host_ = std::move(host);
     } else {
-        host_ = std::make_unique<DialogHost>(owner, [this] { Dispatch(kDialogCancel, 0); });
+        host_ = std::make_unique<DialogHost>([this] { Dispatch(kDialogCancel, 0); });
         content_ = host_.get();
+        if (owner != nullptr) {
+            StayAbove(*host_, *owner);
+        }
     }
     host_->setProperty("templateId", templateId);
     controls_ = std::make_unique<ControlSet>(
@@ -82,12 +95,6 @@ void QtWindow::Start(std::unique_ptr<WindowLogic> logic) {
     logic_ = std::move(logic);
     if (logic_) {
         logic_->OnCreate();
-    }
-}
-
-void QtWindow::RunModal() {
-    if (auto* dialog = dynamic_cast<QDialog*>(host_.get())) {
-        dialog->exec();
     }
 }
 
@@ -295,8 +302,8 @@ void QtWindow::StartTimer(int periodMs) {
     timer_.start(std::max(1, periodMs));
 }
 
-void QtWindow::OpenModalDialog(int templateId) {
-    shell_.RunModalDialog(templateId, host_.get());
+void QtWindow::OpenModalDialog(int templateId, std::function<void()> afterClose) {
+    shell_.OpenModalDialog(templateId, host_.get(), std::move(afterClose));
 }
 
 void QtWindow::Close() {

@@ -38,8 +38,6 @@ public:
 
     // Hands the window its logic (null leaves it without behaviour) and runs OnCreate.
     void Start(std::unique_ptr<WindowLogic> logic);
-    // For a dialog: runs it modally until the logic closes it.
-    void RunModal();
 
     void SetText(int id, const std::string& text) override;
     std::string GetText(int id) const override;
@@ -67,7 +65,7 @@ public:
                          FileDialogKind kind) override;
     void Beep() override;
     void StartTimer(int periodMs) override;
-    void OpenModalDialog(int templateId) override;
+    void OpenModalDialog(int templateId, std::function<void()> afterClose) override;
     void Close() override;
 
 private:
@@ -76,6 +74,7 @@ private:
     QtShell& shell_;
     int templateId_;
     Kind kind_;
+    // The window's only owner: a dialog has no Qt parent, its owner is its transient parent.
     std::unique_ptr<QWidget> host_;
     QWidget* content_ = nullptr;
     std::unique_ptr<ControlSet> controls_;

@@ -14,8 +14,7 @@ void MainWindowHost::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-DialogHost::DialogHost(QWidget* owner, std::function<void()> onCancel)
-    : QDialog(owner), onCancel_(std::move(onCancel)) {
+DialogHost::DialogHost(std::function<void()> onCancel) : onCancel_(std::move(onCancel)) {
     // Only a title and a close box, as a dialog template has.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }

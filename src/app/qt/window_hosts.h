@@ -23,7 +23,7 @@ private:
 // logic decides (it calls Close to end the dialog).
 class DialogHost : public QDialog {
 public:
-    DialogHost(QWidget* owner, std::function<void()> onCancel);
+    explicit DialogHost(std::function<void()> onCancel);
 
     void reject() override;
 
