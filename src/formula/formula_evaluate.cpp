@@ -145,12 +145,15 @@ private:
         TokenList& list = *step.list;
         while (list.cursor > 0) {
             FormulaItem* item = list.output[--list.cursor].get();
+            // An operand is its own value.
             if (item->IsValue()) {
                 *step.target = static_cast<const FormulaValue&>(*item);
                 steps.pop_back();
                 return true;
             }
             const auto& token = static_cast<const FormulaToken&>(*item);
+            // An operator: its right operand ends just before it, its left one before
+            // that; both are taken from this same list.
             if (IsOperator(token.code)) {
                 if (list.cursor < 2) {
                     return Fail(kFormulaMissingOperand);
@@ -160,6 +163,7 @@ private:
                 Push(Step::Kind::List, &list, &step.right);
                 return true;
             }
+            // A "(" or group token on its own: the value of the last thing in it.
             if (token.code == kTokenOpen) {
                 if (!token.subList) {
                     return Fail(kFormulaUnbalanced);
@@ -177,6 +181,8 @@ private:
         return true;
     }
 
+    // A function needs its "(" token right before it; each group of that token's sub-list
+    // is one argument, evaluated from the last to the first.
     bool StartFunction(Step& step, const FormulaToken& function) {
         TokenList& list = *step.list;
         if (list.cursor == 0) {

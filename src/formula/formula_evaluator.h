@@ -22,6 +22,26 @@ enum FormulaStatus : std::int32_t {
 
 // Parser and evaluator of formulas. Parse builds the parsed form of a formula;
 // Evaluate consumes it, so every Evaluate needs a Parse before it.
+//
+// The parsed form is a tree of TokenLists, each holding one level in postfix order
+// (operands first, then the operator that takes them), built by the shunting-yard
+// method: operands go straight to the list's output, operators wait on the list's stack
+// until one of lower or equal precedence or the end of the level sends them out.
+//
+// A parenthesis makes two levels: the "(" token's sub-list holds one group token per
+// argument, and each group's sub-list holds that argument in postfix order. A function
+// name follows its "(" token in the output. So 'SUM(byte1;2*3)+4' is
+//     root:         (  SUM  4  +
+//     "(" sub-list: group1  group2
+//     group1:       byte1
+//     group2:       2  3  *
+//
+// Evaluation works from the end of a list backwards: the last item is the value. An
+// operator evaluates what precedes it twice, first its right operand and then its left;
+// a function takes the "(" token before it and evaluates each group of that token's
+// sub-list as one argument; a group or "(" token on its own gives the value of its
+// contents. Every list keeps a cursor of the items not yet taken, which is why an
+// evaluation uses the parsed form up.
 class FormulaEvaluator {
 public:
     FormulaEvaluator() = default;

@@ -26,12 +26,27 @@ std::string WithoutBlanks(std::string_view text) {
 }
 
 // Parser state for one formula text; builds into the evaluator's root list.
+//
+//   formula   := "="* item*
+//   item      := operand | token | ";"
+//   operand   := any run of characters that is neither a token nor ";", quoted text
+//                included (a quote that opens text hides tokens and ";" up to its
+//                closing quote)
+//   token     := "+" | "-" | "*" | "/" | "(" | ")" | function "("
+//   function  := "SIN" | "COS" | "SUM"        (any case)
+//
+// The scan is one pass over the characters with no look-back: it does not check that
+// operands and operators alternate or that parentheses close; the evaluation finds what
+// is missing. "-5" parses (5 -) and fails later for want of a left operand. What the
+// parser itself refuses is a ")" or ";" with no enclosing parenthesis: it stops there
+// with kFormulaUnbalanced, keeping what it built before.
 class FormulaParser {
 public:
     FormulaParser(std::string formulaText, TokenList& root, char separatorChar)
         : text(std::move(formulaText)), current(&root), separator(separatorChar) {}
 
     // The status code of the outcome: kFormulaOk or the error that stopped the scan.
+    // formula := "="* item*; leading "=" let a formula be written as '=x*2'.
     std::int32_t Run() {
         while (cursor < text.size() && text[cursor] == '=') {
             ++cursor;
@@ -58,6 +73,9 @@ public:
                 AppendPendingOperand(cursor);
             }
         }
+        // End of text: only the current level's stack is emptied. Parentheses left open
+        // are forgiven, but the operators waiting in the levels around them never reach
+        // an output: '2*(3+4' evaluates to 7, not 14.
         current->MoveStackToOutput();
         return kFormulaOk;
     }
@@ -88,7 +106,8 @@ private:
         current = inner;
     }
 
-    // Moves the current list's waiting operators out and climbs to its parent.
+    // Moves the current list's waiting operators out and climbs to its parent. False at
+    // the root: there is no parenthesis to close.
     bool CloseLevel() {
         current->MoveStackToOutput();
         if (current->parent == nullptr) {
@@ -103,6 +122,9 @@ private:
         cursor += row.text.size();
         AppendPendingOperand(tokenStart);
         if (row.code == kTokenOpen) {
+            // "(" item* ")": the "(" token goes to the output at once, so that a function
+            // name pushed just before it follows it there; its sub-list takes the
+            // argument groups, and the first group is opened now.
             auto open = std::make_unique<FormulaToken>(row);
             open->subList = std::make_unique<TokenList>(current);
             TokenList* inner = open->subList.get();
@@ -110,11 +132,15 @@ private:
             current = inner;
             OpenGroup();
         } else if (row.code == kTokenClose) {
-            // ")" ends both the argument group and the parenthesis list around it.
+            // ")" ends both the argument group and the parenthesis list around it. A ")"
+            // with no "(" open fails: 'a+b)' keeps a b +, since the pending operand and
+            // the stack reach the output before the missing parent is noticed.
             if (!CloseLevel() || !CloseLevel()) {
                 return kFormulaUnbalanced;
             }
         } else {
+            // An operator or a function name: the shunting-yard step. Waiting tokens that
+            // bind at least as tightly go out first, so '8-2-1' is (8-2)-1.
             auto& stack = current->operatorStack;
             while (!stack.empty() && stack.back()->precedence >= row.precedence) {
                 std::unique_ptr<FormulaItem> top = std::move(stack.back());
@@ -127,7 +153,9 @@ private:
         return kFormulaOk;
     }
 
-    // The separator ends one argument and opens the next in the same parenthesis.
+    // The separator ends one argument and opens the next in the same parenthesis:
+    // "(" item* (";" item*)* ")". Outside parentheses there is no argument to end, so a
+    // stray ";" fails and 'a;b' keeps only a. 'SUM(a;;b)' has an empty middle group.
     std::int32_t TakeSeparator() {
         AppendPendingOperand(cursor);
         ++cursor;

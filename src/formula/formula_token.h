@@ -21,13 +21,24 @@ inline constexpr std::int32_t kTokenSin = 60;
 inline constexpr std::int32_t kTokenCos = 61;
 inline constexpr std::int32_t kTokenSum = 62;
 
-// One row of the token table.
+// One row of the token table (token_table.cpp).
 struct TokenRow {
+    // What the formula spells; letters match in either case.
     std::string_view text;
+    // What the token is. Codes 0..512 are functions: their name is a token only where
+    // "(" follows it, so "COST" or "SINX" stay operand names. Other codes (operators and
+    // parentheses) are tokens wherever their text stands.
     std::int32_t code;
+    // How tightly the token binds. An operator arriving on the stack first sends every
+    // waiting token of equal or higher precedence to the output: "*" (20) before "+"
+    // (10), and left to right among equals. Functions (30) bind tighter than both; the
+    // parentheses (100) never wait on the stack.
     std::int32_t precedence;
+    // How many arguments a function takes (-1: no limit). Only the evaluation of
+    // functions looks at them; an operator always takes two operands.
     std::int32_t minOperands;
-    std::int32_t maxOperands; // -1: no limit
+    std::int32_t maxOperands;
+    // Carried into every token but never consulted: the code tells functions apart.
     std::int32_t isFunction;
 };
 

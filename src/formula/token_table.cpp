@@ -5,6 +5,8 @@
 namespace korvane {
 namespace {
 
+// Tried in this order at every position; the first row that matches wins. Columns: text,
+// code, precedence, least and most operands, function flag (see TokenRow).
 constexpr std::array<TokenRow, 9> kTokenTable{{
     {"+", kTokenPlus, 10, 2, 2, 0},
     {"-", kTokenMinus, 10, 2, 2, 0},
