@@ -61,15 +61,15 @@ void FillComboBox(Window& window, int comboId, const std::vector<std::string>& t
     }
 }
 
-bool GetComboText(std::string& text, const Window& window, int comboId, int notification) {
-    bool confirmed = false;
+ComboCommand GetComboText(std::string& text, const Window& window, int comboId, int notification) {
+    ComboCommand command = ComboCommand::Ignore;
     bool fromSelection = false;
     switch (static_cast<ComboNotification>(notification)) {
     case ComboNotification::EditChange:
-        confirmed = true;
+        command = ComboCommand::Act;
         break;
     case ComboNotification::SelEndOk:
-        confirmed = true;
+        command = ComboCommand::Act;
         fromSelection = true;
         break;
     case ComboNotification::SelChange:
@@ -84,7 +84,7 @@ bool GetComboText(std::string& text, const Window& window, int comboId, int noti
     }
     if (!fromSelection) {
         text = Cut(window.GetText(comboId));
-        return confirmed;
+        return command;
     }
     const int selection = window.ComboSelection(comboId);
     if (selection >= 0) {
@@ -93,7 +93,7 @@ bool GetComboText(std::string& text, const Window& window, int comboId, int noti
             text = std::move(entry);
         }
     }
-    return confirmed;
+    return command;
 }
 
 void GetItemText(const Window& window, int id, std::string& text) {

@@ -25,10 +25,14 @@ void AttachUpDown(Window& window, const UpDownSetup& setup);
 void FillComboBox(Window& window, int comboId, const std::vector<std::string>& texts, bool reset,
                   const std::string& preselect);
 
-// The text a combo box command refers to and whether the command confirms a choice (a list
-// choice, or a change of the typed text). Commands that refer to the selected entry leave
-// `text` as the caller preset it when no entry is selected or the entry is too long.
-bool GetComboText(std::string& text, const Window& window, int comboId, int notification);
+// What a combo box command asks of the logic: to act on a confirmed choice from the list
+// or on a change of the typed text, or nothing (the other notifications only report).
+enum class ComboCommand { Act, Ignore };
+
+// The text a combo box command refers to and whether to act on it. Commands that refer to
+// the selected entry leave `text` as the caller preset it when no entry is selected or
+// the entry is too long.
+ComboCommand GetComboText(std::string& text, const Window& window, int comboId, int notification);
 
 // The control's text, at most kMaxItemText characters.
 void GetItemText(const Window& window, int id, std::string& text);

@@ -226,7 +226,7 @@ void MainWindowLogic::ShowLogFailure(bool failed) {
 
 void MainWindowLogic::ChoosePort(int notification) {
     std::string name = "none";
-    if (!GetComboText(name, window_, m::kPortCombo, notification)) {
+    if (GetComboText(name, window_, m::kPortCombo, notification) == ComboCommand::Ignore) {
         return;
     }
     UnitSession* session = context_.session;
@@ -250,7 +250,7 @@ void MainWindowLogic::ChoosePort(int notification) {
 
 void MainWindowLogic::ChooseRomId(int notification) {
     std::string text = "none";
-    if (!GetComboText(text, window_, m::kRomIdCombo, notification)) {
+    if (GetComboText(text, window_, m::kRomIdCombo, notification) == ComboCommand::Ignore) {
         return;
     }
     UnitSession* session = context_.session;

@@ -50,9 +50,11 @@ TEST(GetComboText, ConfirmsOnlyChoicesAndTyping) {
     window.SetText(kCombo, "CO");
 
     std::string text = "none";
-    EXPECT_TRUE(GetComboText(text, window, kCombo, N(ComboNotification::EditChange)));
+    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::EditChange)),
+              ComboCommand::Act);
     EXPECT_EQ(text, "CO");
-    EXPECT_FALSE(GetComboText(text, window, kCombo, N(ComboNotification::EditUpdate)));
+    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::EditUpdate)),
+              ComboCommand::Ignore);
     EXPECT_EQ(text, "CO");
 
     // Opening the list, moving through it and confirming: only the confirmation counts.
@@ -61,13 +63,15 @@ TEST(GetComboText, ConfirmsOnlyChoicesAndTyping) {
          {ComboNotification::DropDown, ComboNotification::SelChange, ComboNotification::CloseUp,
           ComboNotification::SelEndOk, ComboNotification::KillFocus}) {
         text = "none";
-        confirmations += GetComboText(text, window, kCombo, N(notification)) ? 1 : 0;
+        confirmations +=
+            GetComboText(text, window, kCombo, N(notification)) == ComboCommand::Act ? 1 : 0;
         EXPECT_EQ(text, "COM2");
     }
     EXPECT_EQ(confirmations, 1);
 
     text = "none";
-    EXPECT_FALSE(GetComboText(text, window, kCombo, N(ComboNotification::DoubleClick)));
+    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::DoubleClick)),
+              ComboCommand::Ignore);
     EXPECT_EQ(text, "CO");
 }
 
@@ -76,10 +80,12 @@ TEST(GetComboText, LeavesThePresetTextWithoutASelectedEntryAndCutsLongTexts) {
     window.ComboAdd(kCombo, "first");
     window.ComboAdd(kCombo, std::string(1024, 'x'));
     std::string text = "none";
-    EXPECT_TRUE(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)));
+    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)),
+              ComboCommand::Act);
     EXPECT_EQ(text, "none");
     window.ComboSetSelection(kCombo, 1);
-    EXPECT_TRUE(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)));
+    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)),
+              ComboCommand::Act);
     EXPECT_EQ(text, "none");
 
     window.SetText(5, std::string(2000, 'a'));
