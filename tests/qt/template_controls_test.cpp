@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -26,7 +25,6 @@ enum class Kind { Button, Check, Radio, Edit, ReadOnlyEdit, Static, List, Combo,
 struct Expected {
     int id;
     Kind kind;
-    const char* caption;
 };
 
 QWidget* FindById(QWidget& top, int id) {
@@ -39,19 +37,6 @@ QWidget* FindById(QWidget& top, int id) {
         }
     }
     return nullptr;
-}
-
-QString CaptionOf(QWidget* control) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text();
-    }
-    return {};
 }
 
 bool HasKind(QWidget* control, Kind kind) {
@@ -87,20 +72,6 @@ void ExpectControls(QWidget& top, const std::vector<Expected>& expected) {
         QWidget* widget = FindById(top, control.id);
         ASSERT_NE(widget, nullptr);
         EXPECT_TRUE(HasKind(widget, control.kind));
-        EXPECT_EQ(CaptionOf(widget), QString::fromLatin1(control.caption));
-    }
-}
-
-void ExpectStatics(QWidget& top, const QStringList& texts) {
-    QStringList found;
-    for (QLabel* label : top.findChildren<QLabel*>()) {
-        found << label->text();
-    }
-    for (QGroupBox* group : top.findChildren<QGroupBox*>()) {
-        found << group->title();
-    }
-    for (const QString& text : texts) {
-        EXPECT_TRUE(found.contains(text)) << text.toStdString();
     }
 }
 
@@ -118,89 +89,57 @@ std::vector<int> TabChain(QWidget& top, QWidget& first) {
     return chain;
 }
 
-TEST(MainWindowTemplate, HasEveryControlWithItsCaptionAndKind) {
+TEST(MainWindowTemplate, HasEveryControlOfItsKind) {
     namespace m = ids::main;
     RecordingShell recording;
     auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
     ASSERT_NE(window, nullptr);
     QWidget& top = window->Host();
     EXPECT_NE(qobject_cast<QMainWindow*>(&top), nullptr);
-    EXPECT_EQ(top.windowTitle(), QStringLiteral("Korvane"));
 
     std::vector<Expected> expected = {
-        {m::kScanPorts, Kind::Button, "Scan serial ports"},
-        {m::kPortCombo, Kind::Combo, ""},
-        {m::kPortStatus, Kind::Static, "-status-"},
-        {m::kGetRomId, Kind::Button, "Get ROM ID"},
-        {m::kRomIdEdit, Kind::Edit, ""},
-        {m::kRomIdCombo, Kind::Combo, ""},
-        {m::kUnitEcu, Kind::Radio, "ECU"},
-        {m::kUnitTcu, Kind::Radio, "TCU"},
-        {m::kUnitAircon, Kind::Radio, "Aircon"},
-        {m::kUnit4ws, Kind::Radio, "4WS"},
-        {m::kUnitCruise, Kind::Radio, "Cruise"},
-        {m::kMemAddressEdit, Kind::UpDown, ""},
-        {m::kMemAddressUpDown, Kind::UpDown, ""},
-        {m::kModeBytes, Kind::Radio, "Bytes"},
-        {m::kModeBlocks, Kind::Radio, "Blocks"},
-        {m::kMemCountEdit, Kind::UpDown, ""},
-        {m::kMemCountUpDown, Kind::UpDown, ""},
-        {m::kMemRead, Kind::Button, "Read"},
-        {m::kMemStop, Kind::Button, "Stop"},
-        {m::kMemClear, Kind::Button, "Clear"},
-        {m::kMemRepeat, Kind::Check, "Repeat"},
-        {m::kMemList, Kind::List, ""},
-        {m::kParamRepeat, Kind::Check, "Repeat"},
-        {m::kParamRead, Kind::Button, "Read"},
-        {m::kParamStop, Kind::Button, "Stop"},
-        {m::kParamList, Kind::List, ""},
-        {m::kInputSwitchAddress, Kind::Edit, ""},
-        {m::kInputSwitchValue, Kind::ReadOnlyEdit, ""},
-        {m::kIoSwitchAddress, Kind::Edit, ""},
-        {m::kIoSwitchValue, Kind::ReadOnlyEdit, ""},
-        {m::kWriteAddressEdit, Kind::UpDown, ""},
-        {m::kWriteAddressUpDown, Kind::UpDown, ""},
-        {m::kWriteDataEdit, Kind::Edit, ""},
-        {m::kWrite, Kind::Button, "Write"},
-        {m::kWriteResult, Kind::ReadOnlyEdit, ""},
-        {m::kLogStatus, Kind::Static, "Closed."},
+        {m::kScanPorts, Kind::Button},
+        {m::kPortCombo, Kind::Combo},
+        {m::kPortStatus, Kind::Static},
+        {m::kGetRomId, Kind::Button},
+        {m::kRomIdEdit, Kind::Edit},
+        {m::kRomIdCombo, Kind::Combo},
+        {m::kUnitEcu, Kind::Radio},
+        {m::kUnitTcu, Kind::Radio},
+        {m::kUnitAircon, Kind::Radio},
+        {m::kUnit4ws, Kind::Radio},
+        {m::kUnitCruise, Kind::Radio},
+        {m::kMemAddressEdit, Kind::UpDown},
+        {m::kMemAddressUpDown, Kind::UpDown},
+        {m::kModeBytes, Kind::Radio},
+        {m::kModeBlocks, Kind::Radio},
+        {m::kMemCountEdit, Kind::UpDown},
+        {m::kMemCountUpDown, Kind::UpDown},
+        {m::kMemRead, Kind::Button},
+        {m::kMemStop, Kind::Button},
+        {m::kMemClear, Kind::Button},
+        {m::kMemRepeat, Kind::Check},
+        {m::kMemList, Kind::List},
+        {m::kParamRepeat, Kind::Check},
+        {m::kParamRead, Kind::Button},
+        {m::kParamStop, Kind::Button},
+        {m::kParamList, Kind::List},
+        {m::kInputSwitchAddress, Kind::Edit},
+        {m::kInputSwitchValue, Kind::ReadOnlyEdit},
+        {m::kIoSwitchAddress, Kind::Edit},
+        {m::kIoSwitchValue, Kind::ReadOnlyEdit},
+        {m::kWriteAddressEdit, Kind::UpDown},
+        {m::kWriteAddressUpDown, Kind::UpDown},
+        {m::kWriteDataEdit, Kind::Edit},
+        {m::kWrite, Kind::Button},
+        {m::kWriteResult, Kind::ReadOnlyEdit},
+        {m::kLogStatus, Kind::Static},
     };
     for (int bit = 0; bit < 8; ++bit) {
-        expected.push_back({m::kInputSwitchBits[bit], Kind::ReadOnlyEdit, ""});
-        expected.push_back({m::kIoSwitchBits[bit], Kind::ReadOnlyEdit, ""});
+        expected.push_back({m::kInputSwitchBits[bit], Kind::ReadOnlyEdit});
+        expected.push_back({m::kIoSwitchBits[bit], Kind::ReadOnlyEdit});
     }
     ExpectControls(top, expected);
-    EXPECT_TRUE(Get<CommandComboBox>(*window, m::kPortCombo).Sorted());
-    EXPECT_FALSE(Get<CommandComboBox>(*window, m::kRomIdCombo).Sorted());
-
-    ExpectStatics(top, {"Selected ROM ID",
-                        "Unit to read:",
-                        "( Note: anything other than ECU is experimental )",
-                        "Read Memory",
-                        "Read Parameters",
-                        "Write Memory",
-                        "Address",
-                        "Data",
-                        "Result",
-                        "Log File:",
-                        "Input Sw.",
-                        "IO Switches",
-                        "Ignition",
-                        "Auto.",
-                        "Test",
-                        "Read",
-                        "-na-",
-                        "Neut.",
-                        "Park",
-                        "Calif",
-                        "Idle",
-                        "AC on",
-                        "AC rly",
-                        "Fan",
-                        "Fuel",
-                        "Purge",
-                        "Knock",
-                        "BR"});
 }
 
 TEST(MainWindowTemplate, SwitchBoxesRunFromBitSevenAtTheLeftToBitZeroAtTheRight) {
@@ -235,37 +174,31 @@ TEST(MainWindowTemplate, SwitchBoxesRunFromBitSevenAtTheLeftToBitZeroAtTheRight)
     EXPECT_LE(captionCentre, bit7.mapToGlobal(QPoint(bit7.width(), 0)).x());
 }
 
-TEST(MainWindowTemplate, MenuHoldsTheCommandsInOrder) {
+TEST(MainWindowTemplate, MenuItemsReportTheirIdsInOrder) {
     RecordingShell recording;
     auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-    QMenuBar* bar = window->MainHost()->menuBar();
-    const QList<QAction*> menus = bar->actions();
+    const QList<QAction*> menus = window->MainHost()->menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("View"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("Help"));
-
     // Each command reaches the logic with its ID ("View logfile..." would open a file
-    // dialog, so it is found by its ID instead).
+    // dialog, so it is found by its ID instead); 0 stands for a separator.
     const auto commands = [&](QMenu& menu) {
-        QStringList texts;
+        std::vector<int> reported;
         for (QAction* action : menu.actions()) {
-            const bool opensDialog =
-                action == window->Controls().FindMenuCommand(ids::kMenuViewLog);
-            if (!action->isSeparator() && !opensDialog) {
+            if (action->isSeparator()) {
+                reported.push_back(0);
+            } else if (action == window->Controls().FindMenuCommand(ids::kMenuViewLog)) {
+                reported.push_back(ids::kMenuViewLog);
+            } else {
                 action->trigger();
+                reported.push_back(recording.last->commands.back().id);
             }
-            const int id = opensDialog ? ids::kMenuViewLog : recording.last->commands.back().id;
-            texts << (action->isSeparator() ? QStringLiteral("-")
-                                            : QStringLiteral("%1 %2").arg(id).arg(action->text()));
         }
-        return texts;
+        return reported;
     };
     EXPECT_EQ(commands(*menus[0]->menu()),
-              QStringList({"2001 Open logfile", "2002 Close logfile", "-", "2004 Checksum file",
-                           "2003 Dump Memory", "-", "2005 View logfile...", "-", "107 Exit"}));
-    EXPECT_EQ(commands(*menus[1]->menu()), QStringList({"2006 Graph"}));
-    EXPECT_EQ(commands(*menus[2]->menu()), QStringList({"109 About"}));
+              (std::vector<int>{2001, 2002, 0, 2004, 2003, 0, 2005, 0, 107}));
+    EXPECT_EQ(commands(*menus[1]->menu()), (std::vector<int>{2006}));
+    EXPECT_EQ(commands(*menus[2]->menu()), (std::vector<int>{109}));
 }
 
 TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {
@@ -284,53 +217,41 @@ TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {
     EXPECT_EQ(TabChain(window->Host(), first), expected);
 }
 
-TEST(DumpDialogTemplate, HasEveryControlWithItsCaptionAndKind) {
+TEST(DumpDialogTemplate, HasEveryControlOfItsKind) {
     namespace d = ids::dump;
     RecordingShell recording;
     auto window = recording.shell.BuildWindow(ids::kDumpTemplate, nullptr);
     ASSERT_NE(window, nullptr);
     QWidget& top = window->Host();
     EXPECT_NE(qobject_cast<QDialog*>(&top), nullptr);
-    EXPECT_EQ(top.windowTitle(), QStringLiteral("RomDump"));
     ExpectControls(top, {
-                            {d::kOutputFile, Kind::Edit, ""},
-                            {d::kBrowse, Kind::Button, "Browse"},
-                            {d::kStartAddress, Kind::Edit, ""},
-                            {d::kBytesToRead, Kind::Edit, ""},
-                            {d::kPrefill, Kind::Edit, ""},
-                            {d::kUnitEcu, Kind::Radio, "ECU"},
-                            {d::kUnitTcu, Kind::Radio, "TCU"},
-                            {d::kStatus, Kind::Static, ""},
-                            {d::kSummary, Kind::Static, ""},
-                            {d::kTimes, Kind::Static, ""},
-                            {d::kCurrentAddress, Kind::Static, ""},
-                            {d::kResult, Kind::Static, ""},
-                            {d::kStart, Kind::Button, "Start"},
-                            {d::kExit, Kind::Button, "Exit"},
-                            {d::kProgress, Kind::Progress, ""},
+                            {d::kOutputFile, Kind::Edit},
+                            {d::kBrowse, Kind::Button},
+                            {d::kStartAddress, Kind::Edit},
+                            {d::kBytesToRead, Kind::Edit},
+                            {d::kPrefill, Kind::Edit},
+                            {d::kUnitEcu, Kind::Radio},
+                            {d::kUnitTcu, Kind::Radio},
+                            {d::kStatus, Kind::Static},
+                            {d::kSummary, Kind::Static},
+                            {d::kTimes, Kind::Static},
+                            {d::kCurrentAddress, Kind::Static},
+                            {d::kResult, Kind::Static},
+                            {d::kStart, Kind::Button},
+                            {d::kExit, Kind::Button},
+                            {d::kProgress, Kind::Progress},
                         });
-    EXPECT_TRUE(Get<QPushButton>(*window, d::kStart).isDefault());
-    ExpectStatics(top, {"Output file", "Start Address", "Bytes to read", "Pre-fill with",
-                        "bytes of 0x00", "Unit to read:", "Note: all values in hex"});
 }
 
-TEST(AboutBoxTemplate, HasIconVersionLineAndOkButton) {
+TEST(AboutBoxTemplate, HasEveryControlOfItsKindAndTheIcon) {
     namespace a = ids::about;
     RecordingShell recording;
-    recording.prepare = [](RecordingLogic& logic, int) {
-        logic.onCreate = [](Window& window) { window.SetText(a::kVersion, "Korvane version 1.2"); };
-    };
     auto window = recording.shell.BuildWindow(ids::kAboutTemplate, nullptr);
     ASSERT_NE(window, nullptr);
-    QWidget& top = window->Host();
-    EXPECT_NE(qobject_cast<QDialog*>(&top), nullptr);
-    EXPECT_EQ(top.windowTitle(), QStringLiteral("About"));
-    ExpectControls(top, {{a::kVersion, Kind::Static, "Korvane version 1.2"},
-                         {a::kOk, Kind::Button, "OK"},
-                         {a::kIcon, Kind::Static, ""}});
+    EXPECT_NE(qobject_cast<QDialog*>(&window->Host()), nullptr);
+    ExpectControls(window->Host(),
+                   {{a::kVersion, Kind::Static}, {a::kOk, Kind::Button}, {a::kIcon, Kind::Static}});
     EXPECT_FALSE(Get<QLabel>(*window, a::kIcon).pixmap().isNull());
-    EXPECT_TRUE(Get<QPushButton>(*window, a::kOk).isDefault());
-    ExpectStatics(top, {"see !ReadMe.txt file for help"});
 }
 
 TEST(Shell, UnknownTemplateBuildsNothing) {

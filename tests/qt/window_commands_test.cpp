@@ -91,15 +91,6 @@ TEST_F(MainWindowFixture, TimerTicksReachTheLogicUntilTheWindowCloses) {
     EXPECT_EQ(logic->ticks, ticks);
 }
 
-TEST_F(MainWindowFixture, ToolTipsAndEnablingReachTheControls) {
-    window->SetToolTip(m::kMemRead, "Read memory");
-    window->Enable(m::kParamStop, false);
-    window->Enable(ids::kMenuDumpMemory, false);
-    EXPECT_EQ(Get<QPushButton>(*window, m::kMemRead).toolTip(), QStringLiteral("Read memory"));
-    EXPECT_FALSE(Get<QPushButton>(*window, m::kParamStop).isEnabled());
-    EXPECT_FALSE(window->Controls().FindMenuCommand(ids::kMenuDumpMemory)->isEnabled());
-}
-
 TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheLogicClosesTheWindow) {
     RecordingShell recording;
     int ticks = 0;
