@@ -22,7 +22,7 @@ protected:
     std::vector<std::string> ReadAll(const std::string& bytes) {
         DefinitionFileReader reader;
         std::vector<std::string> lines;
-        EXPECT_TRUE(reader.Open(Write("file.ini", bytes), nullptr));
+        EXPECT_TRUE(reader.Open(folder_.Write("file.ini", bytes), nullptr));
         std::string line;
         while (reader.NextLine(line)) {
             lines.push_back(line);
@@ -30,17 +30,11 @@ protected:
         return lines;
     }
 
-    std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::string path = folder_.File(name);
-        testing::WriteWholeFile(path, bytes);
-        return path;
-    }
-
     testing::ScratchFolder folder_;
 };
 
 TEST_F(DefinitionFileReaderTest, OpenEchoesThePathOrFailsSilently) {
-    const std::string path = Write("paramdef.ini", "A,b,c\n");
+    const std::string path = folder_.Write("paramdef.ini", "A,b,c\n");
     VectorMessageList messages;
     DefinitionFileReader reader;
     ASSERT_TRUE(reader.Open(path, &messages));
@@ -98,8 +92,8 @@ TEST_F(DefinitionFileReaderTest, CarriageReturnAcrossTheReadBufferIsStillFolded)
 }
 
 TEST_F(DefinitionFileReaderTest, ReopeningStartsAnotherFileFromItsBeginning) {
-    const std::string a = Write("a.ini", "a1\na2\n");
-    const std::string b = Write("b.ini", "b1\n");
+    const std::string a = folder_.Write("a.ini", "a1\na2\n");
+    const std::string b = folder_.Write("b.ini", "b1\n");
     DefinitionFileReader reader;
     std::string line;
     ASSERT_TRUE(reader.Open(a, nullptr));

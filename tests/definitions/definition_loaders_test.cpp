@@ -19,11 +19,11 @@ using ::testing::IsEmpty;
 class DefinitionLoaderTest : public ::testing::Test {
 protected:
     int LoadParameters(const std::string& text) {
-        return store_.LoadParameterFile(Write("paramdef.ini", text), &messages_);
+        return store_.LoadParameterFile(folder_.Write("paramdef.ini", text), &messages_);
     }
     void Load(const std::string& monitorText, const std::string& parameterText = "") {
-        store_.LoadParameterFile(Write("paramdef.ini", parameterText), nullptr);
-        store_.LoadMonitorFile(Write("SelectMonitor.ini", monitorText), &messages_);
+        store_.LoadParameterFile(folder_.Write("paramdef.ini", parameterText), nullptr);
+        store_.LoadMonitorFile(folder_.Write("SelectMonitor.ini", monitorText), &messages_);
     }
     // "format|formula", or "<none>".
     std::string Template(const std::string& name) const {
@@ -44,12 +44,6 @@ protected:
             names.push_back(name + address);
         }
         return names;
-    }
-
-    std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::string path = folder_.File(name);
-        testing::WriteWholeFile(path, bytes);
-        return path;
     }
 
     testing::ScratchFolder folder_;
@@ -124,7 +118,7 @@ TEST_F(DefinitionLoaderTest, EmptyOrUnopenableFilesGiveNothing) {
     EXPECT_EQ(LoadParameters(""), 0);
     EXPECT_EQ(messages_.lines.size(), 1u);
     EXPECT_THAT(store_.Definitions(), IsEmpty());
-    EXPECT_EQ(store_.LoadParameterFile(Write("p.ini", "A,%d,A\n"), nullptr), 1);
+    EXPECT_EQ(store_.LoadParameterFile(folder_.Write("p.ini", "A,%d,A\n"), nullptr), 1);
 }
 
 TEST_F(DefinitionLoaderTest, MonitorWorkedExampleBuildsTwoGroupsAndItsEchoLines) {
@@ -175,7 +169,7 @@ TEST_F(DefinitionLoaderTest, MonitorCommPortTakesTheLastLineAndFallsBackToOne) {
     };
     for (const auto& [text, port] : rows) {
         DefinitionStore store;
-        store.LoadMonitorFile(Write("port.ini", text), nullptr);
+        store.LoadMonitorFile(folder_.Write("port.ini", text), nullptr);
         EXPECT_EQ(store.CommPort(), port) << text;
     }
 }

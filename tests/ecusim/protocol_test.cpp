@@ -110,11 +110,5 @@ TEST_F(ProtocolTest, AReaderThatStopsReadingIsNotFlooded) {
     EXPECT_EQ(waiting % 3, 0);
 }
 
-TEST(ProtocolOptionsTest, RomIdStartingWithZeroIsRefused) {
-    SimProcess process;
-    EXPECT_FALSE(process.Start({"--romid", "00B2C3"}));
-    EXPECT_NE(process.WaitForExit(kArrivalLimit), 0);
-}
-
 } // namespace
 } // namespace korvane::ecusim::testing

@@ -54,8 +54,10 @@ public:
     std::string Path(std::string_view name) const { return (path_ / name).string(); }
     std::string File(std::string_view name) const { return Path(name); }
 
-    void Write(std::string_view name, std::string_view content) const {
+    // Writes the file and returns its path.
+    std::string Write(std::string_view name, std::string_view content) const {
         WriteWholeFile(Path(name), content);
+        return Path(name);
     }
     std::string Read(std::string_view name) const { return ReadWholeFile(Path(name)); }
 
