@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace korvane {
@@ -109,7 +110,10 @@ TEST_F(DefinitionLoaderTest, ParametersFieldsDuplicatesAndUnusualBytes) {
 
 TEST_F(DefinitionLoaderTest, EmptyOrUnopenableFilesGiveNothing) {
     std::filesystem::create_directory(folder_.File("folder"));
-    for (const std::string& bad : {folder_.File("missing.ini"), folder_.File("folder")}) {
+    // A named pipe with no writer would block whoever opens it.
+    ASSERT_EQ(mkfifo(folder_.File("pipe").c_str(), 0600), 0);
+    for (const std::string& bad :
+         {folder_.File("missing.ini"), folder_.File("folder"), folder_.File("pipe")}) {
         EXPECT_EQ(store_.LoadParameterFile(bad, &messages_), 0);
         store_.LoadMonitorFile(bad, &messages_);
     }
