@@ -33,7 +33,7 @@ TEST(DefinitionTextTest, ReadDecimalReadsLikeFormattedInputAndSaturates) {
         {"\t\r\n 3", 3},
         {"3x", 3},
         {"COM3", 0},
-        {"+12", 12},
+        {"+102", 102},
         {"- 12", 0},
         {"0x10", 0},
         {"2147483647", 2147483647},
