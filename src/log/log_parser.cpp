@@ -112,7 +112,7 @@ void LogParser::AddStampedLine(double secondOfDay, std::string_view text) {
         return;
     }
     case Expect::Rows:
-        if (AddRow(seconds, text)) {
+        if (AddIfRow(seconds, text)) {
             return;
         }
         // A Read Memory pass ends the run: the next run starts with its own header.
@@ -126,7 +126,7 @@ void LogParser::AddStampedLine(double secondOfDay, std::string_view text) {
     Skip();
 }
 
-bool LogParser::AddRow(double seconds, std::string_view text) {
+bool LogParser::AddIfRow(double seconds, std::string_view text) {
     LogRun& run = content_.runs.back();
     rowCells_.clear();
     const bool whole = ForEachCell(text, [this](std::string_view cell) {

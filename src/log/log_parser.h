@@ -24,7 +24,9 @@ private:
     enum class Expect { Nothing, Names, Rows };
 
     void AddStampedLine(double secondOfDay, std::string_view text);
-    bool AddRow(double seconds, std::string_view text);
+    // Adds the line to the current run when it is one of its rows (one cell for every
+    // column; cells that are no number count as gaps); false, adding nothing, when not.
+    bool AddIfRow(double seconds, std::string_view text);
     void Skip() { ++content_.skippedLines; }
 
     LogContent content_;
