@@ -103,6 +103,8 @@ void GetItemText(const Window& window, int id, std::string& text) {
 bool AskOpenFileName(Window& window, std::string& fileName, const FileFilter& filter,
                      const std::string& initialFolder, const std::string& title,
                      FileDialogKind kind) {
+    // FileNamePart's result says whether the part is long enough (2 characters) to be
+    // worth suggesting.
     std::string path;
     if (!FileNamePart(path, fileName)) {
         path.clear();

@@ -2,7 +2,11 @@
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace korvane::testing {
@@ -16,6 +20,22 @@ TEST(FileDialogFilters, TurnDescriptionAndPatternPairsIntoNameFilters) {
     const FileFilter binaries = {{"Binary files (bin,hex)", "*.bin;*.hex"}};
     EXPECT_EQ(FileDialogFilters(binaries), QStringList({"Binary files (bin,hex) (*.bin *.hex)"}));
     EXPECT_TRUE(FileDialogFilters({}).isEmpty());
+}
+
+TEST(MessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
+    RecordingShell recording;
+    auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
+    window->Host().show();
+    EXPECT_EQ(window->ShowMessageBox("<b>1</b>", "Caption", MessageBoxStyle::Ok),
+              MessageBoxResult::Ok);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->parentWidget(), &window->Host());
+    EXPECT_EQ(box->text(), QStringLiteral("<b>1</b>"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    const QPointer<QMessageBox> open(box);
+    box->accept();
+    EXPECT_TRUE(QTest::qWaitFor([&open] { return open.isNull(); }, 10000));
 }
 
 TEST(Progress, ShowsTheShareDone) {

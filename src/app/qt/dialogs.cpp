@@ -70,6 +70,8 @@ bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
     if (FileNamePart(suggestion, path)) {
         dialog.selectFile(QString::fromStdString(suggestion));
     }
+    // The logic waits for the answer, so the dialog runs its own event loop; the windows'
+    // timer ticks go on in it.
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
