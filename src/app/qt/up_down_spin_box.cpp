@@ -8,11 +8,13 @@ namespace korvane {
 
 UpDownSpinBox::UpDownSpinBox(QWidget* parent) : QSpinBox(parent) {
     setRange(0, 0xFFFF);
+    QObject::connect(lineEdit(), &QLineEdit::textEdited, this, [this] { ownText_ = true; });
 }
 
 void UpDownSpinBox::Attach(int base, int lower, int upper, int position) {
     setDisplayIntegerBase(base == 16 ? 16 : 10);
     setRange(std::min(lower, upper), std::max(lower, upper));
+    ownText_ = false;
     setValue(position);
     // The program's position shows in the box's own form, whatever was typed before.
     lineEdit()->setText(Format(value()));
@@ -23,12 +25,18 @@ QString UpDownSpinBox::EditText() const {
 }
 
 void UpDownSpinBox::SetEditText(const QString& text) {
+    ownText_ = true;
     lineEdit()->setText(text);
 }
 
+void UpDownSpinBox::stepBy(int steps) {
+    // A step writes its number in the box's own form.
+    ownText_ = false;
+    QSpinBox::stepBy(steps);
+}
+
 QString UpDownSpinBox::textFromValue(int value) const {
-    const QString typed = lineEdit()->text();
-    return Parse(typed) == value ? typed : Format(value);
+    return ownText_ ? lineEdit()->text() : Format(value);
 }
 
 QString UpDownSpinBox::Format(int value) const {
@@ -42,20 +50,9 @@ int UpDownSpinBox::valueFromText(const QString& text) const {
     return Parse(text).value_or(value());
 }
 
-QValidator::State UpDownSpinBox::validate(QString& text, int& /*position*/) const {
-    const std::optional<int> number = Parse(text);
-    if (!number) {
-        // An empty box, or "0x" alone, is on its way to a number.
-        const bool started =
-            text.isEmpty() || (displayIntegerBase() == 16 &&
-                               text.compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0);
-        return started ? QValidator::Intermediate : QValidator::Invalid;
-    }
-    if (*number > maximum()) {
-        return QValidator::Invalid;
-    }
-    // Below the range more digits may still follow ("0" on the way to "016").
-    return *number < minimum() ? QValidator::Intermediate : QValidator::Acceptable;
+QValidator::State UpDownSpinBox::validate(QString& /*text*/, int& /*position*/) const {
+    // An edit box takes any text; what it means is the reader's business.
+    return QValidator::Acceptable;
 }
 
 std::optional<int> UpDownSpinBox::Parse(const QString& text) const {

@@ -9,10 +9,11 @@ namespace korvane {
 // and to the up-down's ID with it. The arrows and the Up and Down keys step the number
 // within the range; base 16 shows at least four upper-case hexadecimal digits.
 //
-// The window logic reads the edit's text, not the number, so the text stays as the user
-// typed it ("7ffe", "ff") as long as it says the current number; only a step or the
-// program writes the number in the box's own form. Typing is limited to digits of the
-// base (and "0x" in base 16) up to the upper bound.
+// The window logic reads the edit's text, not the number, and takes what the text says as
+// an edit box does (a count of 0, an address that is no number), so any text may be typed
+// and stays as typed ("7ffe", "0", "zz") until an arrow steps or the program writes the
+// number in the box's own form. The arrows step within the range, from the number typed
+// when there is one.
 class UpDownSpinBox : public QSpinBox {
 public:
     explicit UpDownSpinBox(QWidget* parent = nullptr);
@@ -24,6 +25,8 @@ public:
     // Text written by the program, taken as it is (the number follows when it is one).
     void SetEditText(const QString& text);
 
+    void stepBy(int steps) override;
+
 protected:
     QString textFromValue(int value) const override;
     int valueFromText(const QString& text) const override;
@@ -33,6 +36,9 @@ private:
     QString Format(int value) const;
     // The number the text says in this box's base, or nothing.
     std::optional<int> Parse(const QString& text) const;
+
+    // The text is the user's (or the program's) own and is shown as it is.
+    bool ownText_ = false;
 };
 
 } // namespace korvane
