@@ -44,6 +44,7 @@ TEST_F(SerialPortIo, BytesPassUnchangedAndReadsTakeOnlyWhatWasAskedFor) {
     EXPECT_EQ(std::string(buffer, buffer + 4), std::string("\x12\x0D\x00\xEE", 4));
     ASSERT_EQ(port.Read(buffer, 1), 1);
     EXPECT_EQ(buffer[0], 0x11);
+    EXPECT_EQ(port.Read(buffer, 0), 0); // nothing asked, nothing failed
 }
 
 TEST_F(SerialPortIo, ReadsEndAfterTheTotalOrTheIntervalTimeOut) {
