@@ -141,8 +141,8 @@ TEST(Shell, ModalDialogsOpenOverTheirOwnerAndReportWhenClosed) {
     ASSERT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }, 10000));
     EXPECT_TRUE(closed);
     EXPECT_EQ(dialogTicks, 1);
+    // The dialog and its logic are gone now; only what the test kept of them is looked at.
     EXPECT_THAT(created, ElementsAre(ids::kMainTemplate, ids::kAboutTemplate));
-    EXPECT_THAT(recording.last->commands, IsEmpty());
 }
 
 struct DialogFixture : ::testing::Test {
