@@ -1,7 +1,10 @@
 #include "log/log_file.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +82,18 @@ TEST_F(LogFileLines, SessionOnALogCutMidRowStartsOnANewLine) {
     EXPECT_EQ(ReadWholeFile(path), "01:02:03.004,800,8\n"
                                    "14:05:09.042,Starting log session.\n"
                                    "14:05:09.042,900,\n");
+
+    // A pipe has no last line to end: its session starts at once.
+    const std::string pipe = folder.File("pipe.csv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(log.Open(pipe));
+    char received[64] = {};
+    EXPECT_GT(::read(reader, received, sizeof received - 1), 0);
+    EXPECT_EQ(std::string(received), "14:05:09.042,Starting log session.\n");
+    log.Close();
+    ::close(reader);
 }
 
 TEST_F(LogFileLines, ReopeningMovesFurtherLinesToTheNewFileAndReleasesTheOld) {
