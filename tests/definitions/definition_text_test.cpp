@@ -44,6 +44,8 @@ TEST(DefinitionTextTest, ReadDecimalReadsLikeFormattedInputAndSaturates) {
     for (const auto& [input, expected] : rows) {
         EXPECT_EQ(ReadDecimal(input), expected) << input;
     }
+    // A value cut out of a longer line ends where its view ends.
+    EXPECT_EQ(ReadDecimal(std::string_view("1234").substr(0, 2)), 12);
 }
 
 TEST(DefinitionTextTest, ReadHexReadsLikeFormattedInputAndSaturates) {

@@ -27,6 +27,7 @@ TEST(ValueAsReal, ReadsTheLeadingDecimalNumberWithoutLocaleOrSpecialValues) {
         {"infinity", 0.0},
         {"0x1A", 0.0},
         {"1e999", HUGE_VAL},
+        {"1e+999", HUGE_VAL},
         {"-1e999", -HUGE_VAL},
         {std::string(400, '9'), HUGE_VAL},
         {"1e-999", 0.0},
