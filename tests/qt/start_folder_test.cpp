@@ -1,6 +1,6 @@
 #include "app/qt/start_options.h"
 #include "app/qt/work_folder.h"
-#include "app/test_support.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -82,8 +82,8 @@ TEST_F(StartFolder, UserFolderFollowsXdgDataHomeThenHome) {
 }
 
 TEST_F(StartFolder, UserFolderGetsTheExamplesOnceAndKeepsEdits) {
-    fakes::TempFolder data;
-    fakes::TempFolder examples;
+    testing::ScratchFolder data;
+    testing::ScratchFolder examples;
     examples.Write("paramdef.ini", "example parameters");
     examples.Write("SelectMonitor.ini", "example monitor");
     SetEnv("XDG_DATA_HOME", data.Path().string());
@@ -107,7 +107,7 @@ TEST_F(StartFolder, UserFolderGetsTheExamplesOnceAndKeepsEdits) {
 }
 
 TEST_F(StartFolder, NamedFolderMustExist) {
-    fakes::TempFolder car;
+    testing::ScratchFolder car;
     auto outcome = EnterWorkFolder(InFolder(car.Path().string()), {});
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(fs::current_path(), car.Path());
