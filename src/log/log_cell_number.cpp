@@ -18,8 +18,12 @@ std::optional<double> LogCellNumber(std::string_view text) {
     return value;
 }
 
+std::string_view LoggedText(std::string_view displayText) {
+    return displayText.substr(0, displayText.find(' '));
+}
+
 std::optional<double> DisplayTextNumber(std::string_view displayText) {
-    return LogCellNumber(displayText.substr(0, displayText.find(' ')));
+    return LogCellNumber(LoggedText(displayText));
 }
 
 } // namespace korvane

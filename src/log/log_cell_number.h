@@ -10,8 +10,11 @@ namespace korvane {
 // or not-a-number values hold none.
 std::optional<double> LogCellNumber(std::string_view text);
 
-// The number a parameter's display text is logged as: the text up to its first space
-// ("12.5 V" gives 12.5).
+// What a log cell holds of a parameter's display text: the text up to its first space, so
+// a number followed by a unit is logged as the number alone ("12.5 V" gives "12.5").
+std::string_view LoggedText(std::string_view displayText);
+
+// The number a parameter's display text is logged as ("12.5 V" gives 12.5).
 std::optional<double> DisplayTextNumber(std::string_view displayText);
 
 } // namespace korvane

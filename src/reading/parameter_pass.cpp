@@ -2,15 +2,12 @@
 
 #include "definitions/definition_store.h"
 #include "link/read_transaction.h"
+#include "log/log_cell_number.h"
 #include "log/log_file.h"
 
 #include <algorithm>
 
 namespace korvane {
-
-std::string LoggedValue(const std::string& value) {
-    return value.substr(0, value.find(' '));
-}
 
 ParameterPassResult ReadParametersPass(const UnitLink& link, DefinitionStore& definitions,
                                        LogFile& log, int& passCount, bool firstPass,
@@ -60,7 +57,7 @@ ParameterPassResult ReadParametersPass(const UnitLink& link, DefinitionStore& de
     for (ParameterReading& parameter : result.parameters) {
         if (parameter.byte && !group->FormulaUsesAny(parameter.name, unread)) {
             parameter.value = group->FormatValue(parameter.name);
-            log.Write("%s,", LoggedValue(*parameter.value).c_str());
+            log.Write("%s,", std::string(LoggedText(*parameter.value)).c_str());
         } else {
             log.Write(",");
         }

@@ -46,8 +46,4 @@ ParameterPassResult ReadParametersPass(const UnitLink& link, DefinitionStore& de
                                        LogFile& log, int& passCount, bool firstPass,
                                        const SwitchAddresses& switches);
 
-// The number a log cell holds for a display text: the text up to its first space, so
-// "12.5 V" is logged as "12.5".
-std::string LoggedValue(const std::string& value);
-
 } // namespace korvane
