@@ -4,7 +4,9 @@
 #include "app/qt/qt_window.h"
 #include "app/window.h"
 #include "app/window_logic.h"
+#include "resources/control_ids.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,7 +18,7 @@
 namespace korvane::testing {
 
 // What a window reported to its logic: a command with the text of its control at that
-// moment, or a timer tick.
+// moment.
 struct Report {
     int id = 0;
     int notification = 0;
@@ -25,13 +27,12 @@ struct Report {
     bool operator==(const Report&) const = default;
 };
 
-// A logic that records everything and can be given actions to run on events.
+// A logic that records every command and can be given actions to run on events.
 class RecordingLogic : public WindowLogic {
 public:
     explicit RecordingLogic(Window& window) : window_(window) {}
 
     void OnCreate() override {
-        ++creates;
         if (onCreate) {
             onCreate(window_);
         }
@@ -49,7 +50,6 @@ public:
         }
     }
 
-    int creates = 0;
     int ticks = 0;
     std::vector<Report> commands;
     std::function<void(Window&)> onCreate;
@@ -60,7 +60,7 @@ private:
     Window& window_;
 };
 
-// A shell whose windows all get a RecordingLogic; `Last` is the logic made most recently
+// A shell whose windows all get a RecordingLogic; `last` is the logic made most recently
 // and `prepare` can set its actions before OnCreate runs.
 struct RecordingShell {
     RecordingLogic* last = nullptr;
@@ -73,6 +73,21 @@ struct RecordingShell {
         }
         return logic;
     }};
+};
+
+// A window of one template with a recording logic, shown on screen.
+struct ShownWindow : ::testing::Test {
+    void Show(int templateId = ids::kMainTemplate) {
+        window = recording.shell.BuildWindow(templateId, nullptr);
+        ASSERT_NE(window, nullptr);
+        logic = recording.last;
+        window->Host().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
+    }
+
+    RecordingShell recording;
+    std::unique_ptr<QtWindow> window;
+    RecordingLogic* logic = nullptr;
 };
 
 // The control of this ID and type; a missing control ends the test program.

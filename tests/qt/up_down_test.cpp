@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QStyleOptionSpinBox>
 #include <QTest>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace korvane::testing {
@@ -25,98 +24,92 @@ constexpr UpDownSetup kCount = {.editId = m::kMemCountEdit,
                                 .upper = 16,
                                 .position = 16};
 
-struct UpDownFixture : ::testing::Test {
-    void SetUp() override {
-        window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-        ASSERT_NE(window, nullptr);
-        window->Host().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
-        address = &Get<UpDownSpinBox>(*window, m::kMemAddressEdit);
-        count = &Get<UpDownSpinBox>(*window, m::kMemCountEdit);
-    }
+struct UpDown : ShownWindow {
+    void SetUp() override { Show(); }
 
-    std::string AddressText() const { return window->GetText(m::kMemAddressEdit); }
-
-    void Type(QSpinBox& box, const char* keys) {
+    // Types into the box and leaves it, as a user moving on to "Read" does.
+    void Type(int id, const char* keys) {
+        auto& box = Get<UpDownSpinBox>(*window, id);
         box.setFocus();
         box.selectAll();
         QTest::keyClicks(&box, keys);
+        Get<QPushButton>(*window, m::kMemRead).setFocus();
     }
 
-    void ClickArrow(QSpinBox& box, QStyle::SubControl arrow) {
+    void ClickUpArrow(int id) {
+        auto& box = Get<UpDownSpinBox>(*window, id);
         QStyleOptionSpinBox option;
         option.initFrom(&box);
         option.subControls = QStyle::SC_All;
         option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-        const QRect rect = box.style()->subControlRect(QStyle::CC_SpinBox, &option, arrow, &box);
-        QTest::mouseClick(&box, Qt::LeftButton, {}, rect.center());
+        const QRect arrow =
+            box.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &box);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, arrow.center());
     }
 
-    RecordingShell recording;
-    std::unique_ptr<QtWindow> window;
-    UpDownSpinBox* address = nullptr;
-    UpDownSpinBox* count = nullptr;
+    void Press(int id, Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(&Get<UpDownSpinBox>(*window, id), key);
+        }
+    }
+
+    std::string Text(int id) const { return window->GetText(id); }
 };
 
-TEST_F(UpDownFixture, BothIdsReachOneBoxThatShowsThePositionInItsBase) {
-    EXPECT_EQ(&Get<UpDownSpinBox>(*window, m::kMemAddressUpDown), address);
+TEST_F(UpDown, BothIdsReachOneBoxThatShowsThePositionInItsBase) {
+    EXPECT_EQ(&Get<UpDownSpinBox>(*window, m::kMemAddressUpDown),
+              &Get<UpDownSpinBox>(*window, m::kMemAddressEdit));
     // Creation writes "0000" into the edit first; the up-down's position replaces it.
     window->SetText(m::kMemAddressEdit, "0000");
     window->SetUpDown(kAddress);
-    EXPECT_EQ(AddressText(), "1000");
+    EXPECT_EQ(Text(m::kMemAddressEdit), "1000");
     UpDownSetup other = kAddress;
     other.position = 0xab;
     window->SetUpDown(other);
-    EXPECT_EQ(AddressText(), "00AB");
+    EXPECT_EQ(Text(m::kMemAddressEdit), "00AB");
     // A position outside the range is held at its bound.
     UpDownSetup tooMany = kCount;
     tooMany.position = 40;
     window->SetUpDown(tooMany);
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "16");
-    // An up-down ID given as the edit's is no pair: nothing changes.
+    EXPECT_EQ(Text(m::kMemCountEdit), "16");
+    // An up-down ID given with another edit's is no pair: nothing changes.
     UpDownSetup mismatched = kAddress;
     mismatched.editId = m::kWriteAddressEdit;
-    mismatched.position = 0x2000;
     window->SetUpDown(mismatched);
-    EXPECT_EQ(AddressText(), "00AB");
-    EXPECT_THAT(recording.last->commands, ::testing::IsEmpty());
+    EXPECT_EQ(Text(m::kMemAddressEdit), "00AB");
+    EXPECT_TRUE(logic->commands.empty());
 }
 
-TEST_F(UpDownFixture, TypedTextStaysAsTypedAndStepsGoOnFromIt) {
+TEST_F(UpDown, AddressTextStaysAsTypedAndStepsGoOnFromItInBase16) {
     window->SetUpDown(kAddress);
-    Type(*address, "7ffe");
-    // Leaving the box keeps the user's own text: the logic reads what was typed.
-    Get<QPushButton>(*window, m::kMemRead).setFocus();
-    EXPECT_EQ(AddressText(), "7ffe");
-    QTest::keyClick(address, Qt::Key_Up);
-    EXPECT_EQ(AddressText(), "7FFF");
-    ClickArrow(*address, QStyle::SC_SpinBoxUp);
-    EXPECT_EQ(AddressText(), "8000");
-    // Text that is no number, or a number out of range, stays for the reader to judge.
-    Type(*address, "-zg");
-    Get<QPushButton>(*window, m::kMemRead).setFocus();
-    EXPECT_EQ(AddressText(), "-zg");
-    Type(*address, "fffe");
-    ClickArrow(*address, QStyle::SC_SpinBoxUp);
-    ClickArrow(*address, QStyle::SC_SpinBoxUp);
-    EXPECT_EQ(AddressText(), "FFFF");
+    Type(m::kMemAddressEdit, "7ffe");
+    EXPECT_EQ(Text(m::kMemAddressEdit), "7ffe");
+    Press(m::kMemAddressEdit, Qt::Key_Up);
+    EXPECT_EQ(Text(m::kMemAddressEdit), "7FFF");
+    ClickUpArrow(m::kMemAddressEdit);
+    EXPECT_EQ(Text(m::kMemAddressEdit), "8000");
+    // Text that is no number stays for the reader to judge.
+    Type(m::kMemAddressEdit, "-zg");
+    EXPECT_EQ(Text(m::kMemAddressEdit), "-zg");
+    Type(m::kMemAddressEdit, "fffe");
+    ClickUpArrow(m::kMemAddressEdit);
+    ClickUpArrow(m::kMemAddressEdit);
+    EXPECT_EQ(Text(m::kMemAddressEdit), "FFFF");
+}
 
+TEST_F(UpDown, CountStepsWithinItsRangeButKeepsATypedZero) {
     window->SetUpDown(kCount);
-    count->setFocus();
-    QTest::keyClick(count, Qt::Key_Up);
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "16");
-    for (int i = 0; i < 20; ++i) {
-        QTest::keyClick(count, Qt::Key_Down);
-    }
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "1");
-    ClickArrow(*count, QStyle::SC_SpinBoxUp);
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "2");
+    Press(m::kMemCountEdit, Qt::Key_Up);
+    EXPECT_EQ(Text(m::kMemCountEdit), "16");
+    Press(m::kMemCountEdit, Qt::Key_Down, 20);
+    EXPECT_EQ(Text(m::kMemCountEdit), "1");
+    ClickUpArrow(m::kMemCountEdit);
+    EXPECT_EQ(Text(m::kMemCountEdit), "2");
     // A count of 0 is the reader's to take, although the arrows stop at 1.
-    Type(*count, "0");
-    Get<QPushButton>(*window, m::kMemRead).setFocus();
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "0");
-    ClickArrow(*count, QStyle::SC_SpinBoxUp);
-    EXPECT_EQ(window->GetText(m::kMemCountEdit), "2");
+    Type(m::kMemCountEdit, "0");
+    EXPECT_EQ(Text(m::kMemCountEdit), "0");
+    ClickUpArrow(m::kMemCountEdit);
+    EXPECT_EQ(Text(m::kMemCountEdit), "2");
 }
 
 } // namespace
