@@ -38,20 +38,18 @@ TEST(MessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
     EXPECT_TRUE(QTest::qWaitFor([&open] { return open.isNull(); }, 10000));
 }
 
-TEST(Progress, ShowsTheShareDone) {
+TEST(Progress, ShowsTheShareDoneEvenBeyond32Bits) {
     RecordingShell recording;
     auto window = recording.shell.BuildWindow(ids::kDumpTemplate, nullptr);
-    auto* progress = &Get<QProgressBar>(*window, ids::dump::kProgress);
-    ASSERT_NE(progress, nullptr);
-    window->SetProgress(ids::dump::kProgress, 0x4000, 0x8000);
-    EXPECT_EQ(progress->value() * 2, progress->maximum());
-    window->SetProgress(ids::dump::kProgress, 0x8000, 0x8000);
-    EXPECT_EQ(progress->value(), progress->maximum());
-    // Sizes beyond 32 bits do not overflow; nothing to do shows nothing done.
-    window->SetProgress(ids::dump::kProgress, 3LL << 40, 4LL << 40);
-    EXPECT_EQ(progress->value() * 4, progress->maximum() * 3);
-    window->SetProgress(ids::dump::kProgress, 0, 0);
-    EXPECT_EQ(progress->value(), 0);
+    const auto& progress = Get<QProgressBar>(*window, ids::dump::kProgress);
+    const auto share = [&](long long done, long long total) {
+        window->SetProgress(ids::dump::kProgress, done, total);
+        return static_cast<double>(progress.value()) / progress.maximum();
+    };
+    EXPECT_EQ(share(0x4000, 0x8000), 0.5);
+    EXPECT_EQ(share(0x8000, 0x8000), 1.0);
+    EXPECT_EQ(share(3LL << 40, 4LL << 40), 0.75);
+    EXPECT_EQ(share(0, 0), 0.0); // nothing to do shows nothing done
 }
 
 } // namespace

@@ -17,8 +17,7 @@
 
 namespace korvane::testing {
 
-// What a window reported to its logic: a command with the text of its control at that
-// moment.
+// A command a window reported, with the text of its control at that moment.
 struct Report {
     int id = 0;
     int notification = 0;
@@ -60,8 +59,8 @@ private:
     Window& window_;
 };
 
-// A shell whose windows all get a RecordingLogic; `last` is the logic made most recently
-// and `prepare` can set its actions before OnCreate runs.
+// A shell whose windows all get a RecordingLogic; `last` is the newest, and `prepare` can
+// give it actions before OnCreate runs.
 struct RecordingShell {
     RecordingLogic* last = nullptr;
     std::function<void(RecordingLogic&, int templateId)> prepare;

@@ -56,7 +56,6 @@ TEST(StartOptions, CommandLines) {
 // Sets environment variables and the working directory for one test and puts them back.
 class StartFolder : public ::testing::Test {
 protected:
-    void SetUp() override { start_ = fs::current_path(); }
     void TearDown() override {
         fs::current_path(start_);
         for (const auto& [name, value] : saved_) {
@@ -69,7 +68,7 @@ protected:
         ::setenv(name.c_str(), value.c_str(), 1);
     }
 
-    fs::path start_;
+    const fs::path start_ = fs::current_path();
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
@@ -111,11 +110,8 @@ TEST_F(StartFolder, NamedFolderMustExist) {
     auto outcome = EnterWorkFolder(InFolder(car.Path().string()), {});
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(fs::current_path(), car.Path());
-    EXPECT_EQ(outcome.messages,
-              (std::vector<std::string>{"Working folder: " + car.Path().string()}));
-
-    outcome = EnterWorkFolder(InFolder(car.Path("missing")), {});
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.messages, std::vector<std::string>{"Working folder: " + car.Path().string()});
+    EXPECT_FALSE(EnterWorkFolder(InFolder(car.Path("missing")), {}).ok);
     EXPECT_EQ(fs::current_path(), car.Path());
 }
 
