@@ -11,6 +11,12 @@
 
 namespace korvane::cli::testing {
 
+// A byte of the car's program image (0x8000 up): each differs from its neighbours, so a
+// byte read from the wrong place shows.
+inline char ImageByte(std::size_t offset) {
+    return static_cast<char>((offset * 7 + offset / 256) & 0xFF);
+}
+
 // The simulated car in fast mode with its live values frozen, so that every reader sees
 // the same bytes, and korvane-cli pointed at it with the example definition files. The
 // port folder lives in the scratch folder, so "COMn" names only what the test links.
@@ -21,7 +27,12 @@ protected:
 
     void StartCar(ecusim::SimProcess& simulator, std::vector<std::string> arguments) {
         setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
-        arguments.insert(arguments.begin(), {"--fast", "--frozen"});
+        std::string image(0x8000, '\0');
+        for (std::size_t i = 0; i < image.size(); ++i) {
+            image[i] = ImageByte(i);
+        }
+        arguments.insert(arguments.begin(),
+                         {"--fast", "--frozen", "--rom", folder.Write("program.bin", image)});
         ASSERT_TRUE(simulator.Start(arguments)) << "the simulator did not start";
     }
 

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 
@@ -18,15 +19,15 @@ namespace {
 
 // Generous: the machine running the tests may be heavily loaded.
 constexpr std::chrono::seconds kLimit{60};
-constexpr std::chrono::milliseconds kPollPeriod{10};
 
-bool WaitForText(const std::string& file, const std::string& text) {
+// Polls until `done` holds; false when the limit passed first.
+template <typename Done> bool PollUntil(const Done& done) {
     const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    while (korvane::testing::ReadWholeFile(file).find(text) == std::string::npos) {
+    while (!done()) {
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
-        std::this_thread::sleep_for(kPollPeriod);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
@@ -66,7 +67,10 @@ CliProcess::~CliProcess() {
 }
 
 bool CliProcess::WaitFor(const std::string& text, bool onError) const {
-    return pid_ > 0 && WaitForText(onError ? errFile_ : outFile_, text);
+    const std::string& file = onError ? errFile_ : outFile_;
+    return pid_ > 0 && PollUntil([&] {
+               return korvane::testing::ReadWholeFile(file).find(text) != std::string::npos;
+           });
 }
 
 bool CliProcess::Signal(int signal) const {
@@ -75,17 +79,10 @@ bool CliProcess::Signal(int signal) const {
 
 CliResult CliProcess::Finish() {
     CliResult result;
-    const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    while (pid_ > 0) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        } else if (std::chrono::steady_clock::now() >= deadline) {
-            break;
-        } else {
-            std::this_thread::sleep_for(kPollPeriod);
-        }
+    int status = 0;
+    if (pid_ > 0 && PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; })) {
+        pid_ = -1;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     result.out = korvane::testing::ReadWholeFile(outFile_);
     result.err = korvane::testing::ReadWholeFile(errFile_);
@@ -100,14 +97,9 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) {
-            break;
-        }
-        start = end + 1;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
     }
     return lines;
 }

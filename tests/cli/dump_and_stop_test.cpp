@@ -4,6 +4,8 @@
 #include "car_test.h"
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 
 namespace korvane::cli::testing {
 namespace {
@@ -11,54 +13,51 @@ namespace {
 using korvane::testing::ReadWholeFile;
 using korvane::testing::WriteWholeFile;
 
-class CliDump : public CarTest {
-protected:
-    void SetUp() override {
-        // A program image whose every byte tells its offset apart from its neighbours.
-        for (std::size_t i = 0; i < image.size(); ++i) {
-            image[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
-        }
-        WriteWholeFile(folder.File("program.bin"), image);
-        StartCar(car, {"--rom", folder.File("program.bin")});
+std::string Image(std::size_t offset, std::size_t count) {
+    std::string bytes;
+    for (std::size_t i = offset; i < offset + count; ++i) {
+        bytes += ImageByte(i);
     }
+    return bytes;
+}
 
-    CliResult Dump(const std::vector<std::string>& arguments) const {
-        std::vector<std::string> all{"dump", "--interval", "0"};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return Cli(all);
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
     }
+    return count;
+}
 
-    std::string image = std::string(0x8000, '\0');
-};
+using CliDump = CarTest;
 
 TEST_F(CliDump, ASmallRangeAfterItsPrefillMatchesTheUnitsMemory) {
     const std::string file = folder.File("small.bin");
-    const CliResult result = Dump({file, "--start", "0x8123", "--count", "25", "--prefill", "10"});
+    const CliResult result = Cli(
+        {"dump", file, "--interval", "0", "--start", "0x8123", "--count", "25", "--prefill", "10"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "Checksum not done (not a 32k dump)\n");
     // 0x25 bytes read as two chunks of 16 and one of 5, after 0x10 zero bytes.
-    EXPECT_EQ(ReadWholeFile(file), std::string(0x10, '\0') + image.substr(0x123, 0x25));
+    EXPECT_EQ(ReadWholeFile(file), std::string(0x10, '\0') + Image(0x123, 0x25));
     // Not a terminal: plain lines, the last at 100 %.
     EXPECT_NE(result.err.find("dump: 100%"), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find('\r'), std::string::npos);
 }
 
 TEST_F(CliDump, AnExistingFileIsOverwrittenOnlyWithYes) {
-    const std::string file = folder.File("existing.bin");
-    WriteWholeFile(file, "keep");
-    CliResult result = Dump({file, "--count", "10", "--prefill", "0"});
+    const std::string file = folder.Write("existing.bin", "keep");
+    const std::vector<std::string> dump{"dump",    file, "--interval", "0",
+                                        "--count", "10", "--prefill",  "0"};
+    CliResult result = Cli(dump);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("--yes"), std::string::npos) << result.err;
     EXPECT_EQ(ReadWholeFile(file), "keep");
 
-    result = Dump({file, "--count", "10", "--prefill", "0", "--yes"});
+    std::vector<std::string> withYes = dump;
+    withYes.push_back("--yes");
+    result = Cli(withYes);
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(ReadWholeFile(file), image.substr(0, 0x10));
-
-    result = Dump({folder.File("no/such/folder.bin"), "--count", "10"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("Can't open output file"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("No such file or directory"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadWholeFile(file), Image(0, 0x10));
 }
 
 TEST_F(CliDump, AnInterruptedDumpKeepsWhatWasReadAndSaysSo) {
@@ -76,26 +75,26 @@ TEST_F(CliDump, AnInterruptedDumpKeepsWhatWasReadAndSaysSo) {
     EXPECT_GT(content.size(), 0u);
     EXPECT_LT(content.size(), 0x1000u);
     EXPECT_EQ(content.size() % 16, 0u);
-    EXPECT_EQ(content, image.substr(0, content.size()));
+    EXPECT_EQ(content, Image(0, content.size()));
 }
 
-std::size_t Count(const std::string& text, const std::string& what) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++count;
+class FollowStop : public CarTest {
+protected:
+    // A followed params run logging into `log`, after its third pass has been printed.
+    CliResult FollowUntilSigterm(const std::string& log, const std::function<void()>& meanwhile) {
+        CliProcess cli(OnCar({"params", "--romid", "A1B2C3", "--follow", "--log", log}),
+                       folder.Path().string());
+        EXPECT_TRUE(cli.WaitFor("Count: 0\n")) << "no pass";
+        meanwhile();
+        EXPECT_TRUE(cli.WaitFor("Count: 2\n")) << "fewer than three passes";
+        EXPECT_TRUE(cli.Signal(SIGTERM));
+        return cli.Finish();
     }
-    return count;
-}
-
-using FollowStop = CarTest;
+};
 
 TEST_F(FollowStop, SigtermFinishesThePassAndLeavesACompleteLog) {
     const std::string log = folder.File("follow.csv");
-    CliProcess cli(OnCar({"params", "--romid", "A1B2C3", "--follow", "--log", log}),
-                   folder.Path().string());
-    ASSERT_TRUE(cli.WaitFor("Count: 2\n")) << "fewer than three passes";
-    ASSERT_TRUE(cli.Signal(SIGTERM));
-    const CliResult result = cli.Finish();
+    const CliResult result = FollowUntilSigterm(log, [] {});
     EXPECT_EQ(result.exitCode, 0) << result.err;
 
     // Every pass printed whole, and logged as one complete row of values.
@@ -110,6 +109,18 @@ TEST_F(FollowStop, SigtermFinishesThePassAndLeavesACompleteLog) {
     const std::vector<std::string> lines = Lines(content);
     ASSERT_EQ(lines.size(), 3 + passes) << content;
     EXPECT_EQ(Count(lines.back(), ","), Count(lines[2], ",")) << content;
+}
+
+TEST_F(FollowStop, ALogWhoseFolderGoesAwayIsReportedAtTheEndWhileThePassesGoOn) {
+    const std::string logs = folder.File("logs");
+    std::filesystem::create_directory(logs);
+    const CliResult result =
+        FollowUntilSigterm(logs + "/f.csv", [&logs] { std::filesystem::remove_all(logs); });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find("log file"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("Bytes read: 16  Count: 2\n"), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.back(), '\n');
 }
 
 } // namespace
