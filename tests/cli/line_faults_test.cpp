@@ -1,7 +1,7 @@
 // params and read against a line that loses bytes, and a followed unit that goes away and
-// comes back. What a faulty pass shows is checked below the program; here the program's
-// part: every pass printed whole, and the exit code telling whether the last pass read
-// everything.
+// comes back before a SIGTERM ends the run. What a faulty pass shows is checked below the
+// program; here the program's part: every pass printed whole (and logged whole), and the
+// exit code telling whether the last pass read everything.
 
 #include "car_test.h"
 
