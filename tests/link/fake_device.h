@@ -1,18 +1,20 @@
 #pragma once
 
-// A scripted control unit on the line: records writes, reads, purges and pauses in one trace
-// and answers reads from a script, then from an optional responder, else times out. Other
-// test folders include it as "link/fake_device.h".
+// A scripted control unit on the line. Reads are answered from a script, then from an
+// optional responder, else they time out. The traffic is kept as words: each frame written
+// in hex, "r" for a read of three bytes ("r<n>" for n bytes), "z<ms>" for a pause, "p" for a
+// purge. Other test folders include it as "link/fake_device.h".
 
 #include "link/byte_channel.h"
 #include "link/unit_link.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <functional>
-#include <initializer_list>
-#include <ostream>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,72 +22,30 @@ namespace korvane::fakes {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct LinkEvent {
-    enum class Kind { Write, Read, Purge, Sleep };
-    Kind kind = Kind::Write;
-    Bytes bytes;   // what was written
-    int value = 0; // bytes asked for by a read, or milliseconds of a pause
-
-    bool operator==(const LinkEvent&) const = default;
-};
-
-inline LinkEvent Wrote(Bytes bytes) {
-    return {LinkEvent::Kind::Write, std::move(bytes), 0};
-}
-inline LinkEvent ReadOf(int count) {
-    return {LinkEvent::Kind::Read, {}, count};
-}
-inline LinkEvent Purged() {
-    return {LinkEvent::Kind::Purge, {}, 0};
-}
-inline LinkEvent Slept(int milliseconds) {
-    return {LinkEvent::Kind::Sleep, {}, milliseconds};
-}
-
 inline const Bytes kStopBytes = {0x12, 0x00, 0x00, 0x00};
 inline const Bytes kRomIdRequestBytes = {0x00, 0x46, 0x48, 0x49};
 
-// The stop sequence as it appears in a trace.
-inline std::vector<LinkEvent> StopEvents() {
-    return {Wrote(kStopBytes), Slept(50), Purged()};
-}
-
-// Joins pieces of an expected trace.
-inline std::vector<LinkEvent> Events(std::initializer_list<std::vector<LinkEvent>> parts) {
-    std::vector<LinkEvent> all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
+inline std::string Hex(const Bytes& bytes) {
+    std::string text;
+    for (const auto byte : bytes) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02X", byte);
+        text += digits;
     }
-    return all;
+    return text;
 }
 
-inline void PrintTo(const LinkEvent& event, std::ostream* os) {
-    static const char* const kinds[] = {"write", "read", "purge", "sleep"};
-    *os << kinds[static_cast<int>(event.kind)] << ' ' << event.value;
-    for (const auto byte : event.bytes) {
-        *os << ' ' << "0123456789ABCDEF"[byte >> 4] << "0123456789ABCDEF"[byte & 0xF];
-    }
-}
-
-// One scripted answer to a read: result -1 fails the call, otherwise the bytes are
-// delivered (cut to what was asked for) and their number returned.
-struct ScriptedRead {
-    int result = 0;
+inline Bytes FromHex(const std::string& text) {
     Bytes bytes;
-};
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(text.substr(i, 2), nullptr, 16)));
+    }
+    return bytes;
+}
 
-inline ScriptedRead Reply(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
-    return {3, {b1, b2, b3}};
-}
-inline ScriptedRead ShortRead(Bytes bytes) {
-    const int count = static_cast<int>(bytes.size());
-    return {count, std::move(bytes)};
-}
-inline ScriptedRead TimedOut() {
-    return {0, {}};
-}
-inline ScriptedRead ReadFailed() {
-    return {-1, {}};
+// One whole reply, as a word of a script.
+inline std::string Reply(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
+    return Hex({b1, b2, b3});
 }
 
 class FakeDevice final : public ByteChannel, public Sleeper {
@@ -96,7 +56,8 @@ public:
 
     int Write(const std::uint8_t* bytes, int count) override {
         Bytes written(bytes, bytes + std::max(count, 0));
-        trace_.push_back(Wrote(written));
+        trace_.push_back(Hex(written));
+        writes_.push_back(written);
         if (closed_) {
             return -1;
         }
@@ -106,71 +67,80 @@ public:
     }
 
     int Read(std::uint8_t* buffer, int count) override {
-        trace_.push_back(ReadOf(count));
+        trace_.push_back(count == 3 ? "r" : "r" + std::to_string(count));
         if (closed_) {
             return -1;
         }
-        ScriptedRead answer;
+        std::string answer = "-";
         if (!script_.empty()) {
-            answer = std::move(script_.front());
+            answer = script_.front();
             script_.pop_front();
         } else if (responder_ && replyPending_) {
             // The unit answers a frame once; later reads wait in vain.
             replyPending_ = false;
-            answer = ShortRead(responder_(lastWrite_));
+            answer = Hex(responder_(lastWrite_));
         }
-        if (answer.result < 0) {
+        if (answer == "x") {
             return -1;
         }
-        const int delivered =
-            std::min({answer.result, count, static_cast<int>(answer.bytes.size())});
-        std::copy_n(answer.bytes.begin(), delivered, buffer);
+        const Bytes bytes = FromHex(answer);
+        const int delivered = std::min(count, static_cast<int>(bytes.size()));
+        std::copy_n(bytes.begin(), delivered, buffer);
         return delivered;
     }
 
     int Purge() override {
-        trace_.push_back(Purged());
+        trace_.push_back("p");
         return closed_ ? -1 : 1;
     }
 
-    void SleepMs(int milliseconds) override { trace_.push_back(Slept(milliseconds)); }
+    void SleepMs(int milliseconds) override {
+        trace_.push_back("z" + std::to_string(milliseconds));
+    }
 
-    // Answers for the coming reads, in order.
-    void Script(std::vector<ScriptedRead> reads) {
-        for (auto& read : reads) {
-            script_.push_back(std::move(read));
+    // Answers for the coming reads, in order, separated by spaces: hex bytes are delivered
+    // (cut to what was asked for), "-" times out, "x" fails the call.
+    void Script(const std::string& reads) {
+        std::istringstream words(reads);
+        for (std::string word; words >> word;) {
+            script_.push_back(word);
         }
+    }
+    void Script(const std::vector<std::string>& reads) {
+        script_.insert(script_.end(), reads.begin(), reads.end());
     }
     void SetResponder(Responder responder) { responder_ = std::move(responder); }
     // A closed port: every write, read and purge returns -1.
     void SetClosed(bool closed) { closed_ = closed; }
 
-    const std::vector<LinkEvent>& Trace() const { return trace_; }
-    void ClearTrace() { trace_.clear(); }
-    std::size_t ScriptLeft() const { return script_.size(); }
-
-    std::vector<Bytes> Writes() const {
-        std::vector<Bytes> writes;
-        for (const auto& event : trace_) {
-            if (event.kind == LinkEvent::Kind::Write) {
-                writes.push_back(event.bytes);
-            }
+    const std::vector<std::string>& Trace() const { return trace_; }
+    // The trace as one line, each whole stop sequence (frame, pause, purge) shown as "stop".
+    std::string Log() const {
+        std::string log;
+        for (const auto& word : trace_) {
+            log += (log.empty() ? "" : " ") + word;
         }
-        return writes;
+        const std::string stop = "12000000 z50 p";
+        for (std::size_t at = log.find(stop); at != std::string::npos; at = log.find(stop, at)) {
+            log.replace(at, stop.size(), "stop");
+        }
+        return log;
     }
-    int CountOf(LinkEvent::Kind kind) const {
-        return static_cast<int>(std::count_if(
-            trace_.begin(), trace_.end(), [kind](const LinkEvent& e) { return e.kind == kind; }));
+    const std::vector<Bytes>& Writes() const { return writes_; }
+    int CountWrites(const Bytes& frame) const {
+        return static_cast<int>(std::count(writes_.begin(), writes_.end(), frame));
     }
-    int CountWrites(const Bytes& bytes) const {
-        return static_cast<int>(std::count(trace_.begin(), trace_.end(), Wrote(bytes)));
+    void ClearTrace() {
+        trace_.clear();
+        writes_.clear();
     }
 
     UnitLink Link(UnitType unit = UnitType::Ecu) { return UnitLink{*this, *this, unit}; }
 
 private:
-    std::vector<LinkEvent> trace_;
-    std::deque<ScriptedRead> script_;
+    std::vector<std::string> trace_;
+    std::vector<Bytes> writes_;
+    std::deque<std::string> script_;
     Responder responder_;
     Bytes lastWrite_;
     bool replyPending_ = false;
