@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace korvane {
@@ -42,8 +43,10 @@ TEST_F(DefinitionFileReaderTest, OpenEchoesThePathOrFailsSilently) {
 
     messages.lines.clear();
     std::filesystem::create_directory(folder_.File("folder.ini"));
-    for (const std::string& bad :
-         {folder_.File("missing.ini"), std::string(), folder_.File("folder.ini")}) {
+    // A named pipe with no writer would block whoever opens it.
+    ASSERT_EQ(mkfifo(folder_.File("pipe.ini").c_str(), 0600), 0);
+    for (const std::string& bad : {folder_.File("missing.ini"), std::string(),
+                                   folder_.File("folder.ini"), folder_.File("pipe.ini")}) {
         EXPECT_FALSE(reader.Open(bad, &messages)) << bad;
     }
     EXPECT_THAT(messages.lines, IsEmpty());

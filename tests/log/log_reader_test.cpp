@@ -98,24 +98,26 @@ TEST_F(LogReader, SkipsReadMemoryCommentAndTornLinesAndGoesOnPastMidnight) {
     EXPECT_DOUBLE_EQ(result.content.runs[1].seconds.at(0), 86401.0);
 }
 
-TEST_F(LogReader, ReadsSixtyColumns) {
-    const std::string path = folder.File("wide.csv");
-    std::vector<std::string> names;
-    std::vector<std::string> row;
-    for (int i = 0; i < 60; ++i) {
-        names.push_back("P" + std::to_string(i));
-        row.push_back(std::to_string(i) + ".5");
+TEST_F(LogReader, ReadsRowsAcrossTheBoundariesOfItsReadBuffer) {
+    // More than the 1 MiB the reader takes at a time: a row straddles the boundary.
+    std::string text = "10:00:00.000,*** Read Parameters ***\n10:00:00.000,A,B,\n";
+    constexpr int kRows = 60000;
+    for (int i = 0; i < kRows; ++i) {
+        text += "10:00:00.000," + std::to_string(i) + ",-" + std::to_string(i % 7) + ".5,\n";
     }
-    ASSERT_TRUE(log.Open(path));
-    WriteRun(log, clock, names, {row, row}, {1, 2, 3, 4});
-    log.Close();
+    const std::string path = folder.File("long.csv");
+    testing::WriteWholeFile(path, text);
+    ASSERT_GT(text.size(), 1u << 20);
 
     const LogReadResult result = ReadLogFile(path);
     ASSERT_EQ(result.content.runs.size(), 1U);
+    EXPECT_EQ(result.content.skippedLines, 0U);
     const LogRun& run = result.content.runs[0];
-    EXPECT_EQ(run.columns, names);
-    ASSERT_EQ(run.RowCount(), 2U);
-    EXPECT_EQ(run.Value(59, 1), 59.5);
+    ASSERT_EQ(run.RowCount(), static_cast<std::size_t>(kRows));
+    for (int i = 0; i < kRows; ++i) {
+        ASSERT_EQ(run.Value(0, i), i);
+        ASSERT_EQ(run.Value(1, i), -(i % 7) - 0.5);
+    }
 }
 
 TEST_F(LogReader, NamesWhatIsWrongWithAFileThatIsNoLog) {
