@@ -61,13 +61,12 @@ TEST_F(RomChecksumFile, SumAndExclusiveOrOfTheLast32KiBLeaveOutTheStoredBytes) {
         EXPECT_EQ(check.checksums.calculated, calculated);
         EXPECT_EQ(check.checksums.Agree(), stored == calculated);
 
-        std::uint16_t plainStored = 0;
-        std::uint16_t plainCalculated = 0;
+        RomChecksums plain;
         std::int64_t length = 0;
-        EXPECT_TRUE(ChecksumRomFile(path, &plainStored, &plainCalculated, &length));
-        EXPECT_EQ(plainStored, stored);
-        EXPECT_EQ(plainCalculated, calculated);
-        EXPECT_TRUE(ChecksumRomFile(path, nullptr, nullptr, nullptr));
+        EXPECT_TRUE(ChecksumRomFile(path, &plain.stored, &plain.calculated, &length));
+        EXPECT_EQ(length, check.length);
+        EXPECT_EQ(plain.stored, stored);
+        EXPECT_EQ(plain.calculated, calculated);
     }
 }
 
