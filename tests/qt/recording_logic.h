@@ -31,11 +31,7 @@ class RecordingLogic : public WindowLogic {
 public:
     explicit RecordingLogic(Window& window) : window_(window) {}
 
-    void OnCreate() override {
-        if (onCreate) {
-            onCreate(window_);
-        }
-    }
+    void OnCreate() override {}
     void OnCommand(int id, int notification) override {
         commands.push_back({id, notification, window_.GetText(id)});
         if (onCommand) {
@@ -51,7 +47,6 @@ public:
 
     int ticks = 0;
     std::vector<Report> commands;
-    std::function<void(Window&)> onCreate;
     std::function<void(Window&, int)> onCommand;
     std::function<void(Window&)> onTimer;
 
@@ -63,12 +58,12 @@ private:
 // give it actions before OnCreate runs.
 struct RecordingShell {
     RecordingLogic* last = nullptr;
-    std::function<void(RecordingLogic&, int templateId)> prepare;
+    std::function<void(RecordingLogic&, Window&, int templateId)> prepare;
     QtShell shell{[this](int templateId, Window& window) -> std::unique_ptr<WindowLogic> {
         auto logic = std::make_unique<RecordingLogic>(window);
         last = logic.get();
         if (prepare) {
-            prepare(*logic, templateId);
+            prepare(*logic, window, templateId);
         }
         return logic;
     }};

@@ -123,8 +123,10 @@ TEST(MainWindowTemplate, SwitchBoxesRunFromBitSevenAtTheLeftUnderTheirCaptions) 
     const auto left = [&window](int id) {
         return Get<QWidget>(*window, id).mapToGlobal(QPoint()).x();
     };
-    for (const int* bits : {m::kInputSwitchBits, m::kIoSwitchBits}) {
-        EXPECT_LT(left(m::kInputSwitchValue), left(bits[7]));
+    const std::pair<int, const int*> rows[] = {{m::kInputSwitchValue, m::kInputSwitchBits},
+                                               {m::kIoSwitchValue, m::kIoSwitchBits}};
+    for (const auto& [value, bits] : rows) {
+        EXPECT_LT(left(value), left(bits[7]));
         for (int bit = 0; bit < 7; ++bit) {
             EXPECT_GT(left(bits[bit]), left(bits[bit + 1])) << "bit " << bit;
         }

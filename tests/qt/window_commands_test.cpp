@@ -24,6 +24,7 @@ struct MainWindow : ShownWindow {
 };
 
 TEST_F(MainWindow, ClicksReportTheirIdsAndTextAndDisabledControlsReportNothing) {
+    window->CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
     QTest::mouseClick(&Get<QPushButton>(*window, m::kGetRomId), Qt::LeftButton);
     QTest::mouseClick(&Get<QCheckBox>(*window, m::kParamRepeat), Qt::LeftButton);
     QTest::mouseClick(&Get<QRadioButton>(*window, m::kUnitTcu), Qt::LeftButton);
@@ -35,8 +36,10 @@ TEST_F(MainWindow, ClicksReportTheirIdsAndTextAndDisabledControlsReportNothing) 
                 ElementsAre(Report{m::kGetRomId, 0, "Get ROM ID"},
                             Report{m::kParamRepeat, 0, "Repeat"}, Report{m::kUnitTcu, 0, "TCU"},
                             Report{m::kMemStop, 0, "Stop"}));
+    // They check themselves, a radio button unchecking the others of its group.
     EXPECT_TRUE(window->IsChecked(m::kParamRepeat));
     EXPECT_TRUE(window->IsChecked(m::kUnitTcu));
+    EXPECT_FALSE(window->IsChecked(m::kUnitEcu));
 }
 
 TEST_F(MainWindow, TheProgramSetsChecksWithoutReports) {
@@ -72,8 +75,8 @@ TEST_F(MainWindow, TimerTicksReachTheLogicUntilTheWindowCloses) {
 TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheLogicClosesTheWindow) {
     RecordingShell recording;
     int ticks = 0;
-    recording.prepare = [&ticks](RecordingLogic& logic, int) {
-        logic.onCreate = [](Window& window) { window.StartTimer(10); };
+    recording.prepare = [&ticks](RecordingLogic& logic, Window& built, int) {
+        built.StartTimer(10);
         logic.onTimer = [&ticks](Window& window) {
             ++ticks;
             window.Close();
@@ -86,14 +89,14 @@ TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheLogicClosesTheWindow) {
 TEST(Shell, ModalDialogsOpenOverTheirOwnerAndReportWhenClosed) {
     RecordingShell recording;
     bool closed = false;
-    recording.prepare = [&closed](RecordingLogic& logic, int templateId) {
+    recording.prepare = [&closed](RecordingLogic& logic, Window& built, int templateId) {
         if (templateId == ids::kMainTemplate) {
             logic.onCommand = [&closed](Window& window, int) {
                 window.OpenModalDialog(ids::kAboutTemplate, [&closed] { closed = true; });
             };
         } else {
             // The dialog closes itself at its first tick.
-            logic.onCreate = [](Window& window) { window.StartTimer(10); };
+            built.StartTimer(10);
             logic.onTimer = [](Window& window) { window.Close(); };
         }
     };
