@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +25,7 @@ struct Report {
     bool operator==(const Report&) const = default;
 };
 
-// A logic that records every command and can be given actions to run on events.
+// A logic that records every command and timer tick.
 class RecordingLogic : public WindowLogic {
 public:
     explicit RecordingLogic(Window& window) : window_(window) {}
@@ -34,37 +33,22 @@ public:
     void OnCreate() override {}
     void OnCommand(int id, int notification) override {
         commands.push_back({id, notification, window_.GetText(id)});
-        if (onCommand) {
-            onCommand(window_, id);
-        }
     }
-    void OnTimer() override {
-        ++ticks;
-        if (onTimer) {
-            onTimer(window_);
-        }
-    }
+    void OnTimer() override { ++ticks; }
 
     int ticks = 0;
     std::vector<Report> commands;
-    std::function<void(Window&, int)> onCommand;
-    std::function<void(Window&)> onTimer;
 
 private:
     Window& window_;
 };
 
-// A shell whose windows all get a RecordingLogic; `last` is the newest, and `prepare` can
-// give it actions before OnCreate runs.
+// A shell whose windows all get a RecordingLogic; `last` is the newest.
 struct RecordingShell {
     RecordingLogic* last = nullptr;
-    std::function<void(RecordingLogic&, Window&, int templateId)> prepare;
-    QtShell shell{[this](int templateId, Window& window) -> std::unique_ptr<WindowLogic> {
+    QtShell shell{[this](int, Window& window) -> std::unique_ptr<WindowLogic> {
         auto logic = std::make_unique<RecordingLogic>(window);
         last = logic.get();
-        if (prepare) {
-            prepare(*logic, window, templateId);
-        }
         return logic;
     }};
 };
