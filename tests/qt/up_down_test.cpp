@@ -24,6 +24,11 @@ constexpr UpDownSetup kCount = {.editId = m::kMemCountEdit,
                                 .upper = 16,
                                 .position = 16};
 
+UpDownSetup At(UpDownSetup setup, int position) {
+    setup.position = position;
+    return setup;
+}
+
 struct UpDown : ShownWindow {
     void SetUp() override { Show(); }
 
@@ -61,14 +66,10 @@ TEST_F(UpDown, APositionSetByTheProgramShowsInTheBase) {
     window->SetText(m::kMemAddressEdit, "0000");
     window->SetUpDown(kAddress);
     EXPECT_EQ(Text(m::kMemAddressEdit), "1000");
-    UpDownSetup other = kAddress;
-    other.position = 0xab;
-    window->SetUpDown(other);
+    window->SetUpDown(At(kAddress, 0xab));
     EXPECT_EQ(Text(m::kMemAddressEdit), "00AB");
     // A position outside the range is held at its bound.
-    UpDownSetup tooMany = kCount;
-    tooMany.position = 40;
-    window->SetUpDown(tooMany);
+    window->SetUpDown(At(kCount, 40));
     EXPECT_EQ(Text(m::kMemCountEdit), "16");
     // An up-down ID given with another edit's is no pair: nothing changes.
     UpDownSetup mismatched = kAddress;

@@ -11,7 +11,7 @@
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
-#include "support/scratch_folder.h"
+#include "support/port_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -69,17 +68,13 @@ std::vector<std::string> ListLines(const QtWindow& window, int id) {
 
 TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     ScratchFolder demo;
-    ScratchFolder config;
     for (const char* name : {"paramdef.ini", "SelectMonitor.ini"}) {
         fs::copy_file(fs::path(KORVANE_EXAMPLES_DIR) / name, demo.Path() / name);
     }
-    ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    const PortFolder ports; // where the simulator links COM1
     const fs::path before = fs::current_path();
     fs::current_path(demo.Path());
-    const auto restore = qScopeGuard([&before] {
-        fs::current_path(before);
-        ::unsetenv("XDG_CONFIG_HOME");
-    });
+    const auto restore = qScopeGuard([&before] { fs::current_path(before); });
     ecusim::SimProcess car;
     ASSERT_TRUE(car.Start({"--com", "1", "--frozen"}));
 
