@@ -4,83 +4,78 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sstream>
+#include <string>
+
 namespace korvane::ecusim {
 namespace {
 
-struct Fed {
-    std::vector<std::uint8_t> discarded;
-    std::vector<Frame> frames;
-};
+std::string HexOf(unsigned value, int digits) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
 
-Fed FeedAll(FrameParser& parser, const std::vector<std::uint8_t>& bytes) {
-    Fed fed;
-    for (const std::uint8_t byte : bytes) {
+// Feeds the words of the input (hex bytes, "." for a time-out) and tells what came of them:
+// "-XX" for a dropped byte, "ECU:1234" for a read, "write:0102=03", "stop" and "romid" for
+// the other frames, and "+" when a frame is still in progress at the end.
+std::string Parse(const std::string& input) {
+    FrameParser parser;
+    std::string seen;
+    std::istringstream words(input);
+    for (std::string word; words >> word;) {
         ParseEvents events;
-        parser.Feed(byte, events);
-        fed.discarded.insert(fed.discarded.end(), events.discarded.begin(), events.discarded.end());
-        fed.frames.insert(fed.frames.end(), events.frames.begin(), events.frames.end());
+        if (word == ".") {
+            parser.Expire(events);
+        }
+        for (std::size_t i = 0; word != "." && i + 1 < word.size(); i += 2) {
+            parser.Feed(static_cast<std::uint8_t>(std::stoi(word.substr(i, 2), nullptr, 16)),
+                        events);
+        }
+        for (const std::uint8_t byte : events.discarded) {
+            seen += " -" + HexOf(byte, 2);
+        }
+        for (const Frame& frame : events.frames) {
+            switch (frame.kind) {
+            case FrameKind::Read:
+                seen += " " + std::string(Info(frame.unit).name) + ":" + HexOf(frame.address, 4);
+                break;
+            case FrameKind::Write:
+                seen += " write:" + HexOf(frame.address, 4) + "=" + HexOf(frame.data, 2);
+                break;
+            case FrameKind::Stop:
+                seen += " stop";
+                break;
+            case FrameKind::RomId:
+                seen += " romid";
+                break;
+            }
+        }
     }
-    return fed;
+    if (parser.InFrame()) {
+        seen += " +";
+    }
+    return seen.empty() ? seen : seen.substr(1);
 }
 
-TEST(FrameParserTest, DecodesEveryKindOfFrame) {
-    FrameParser parser;
-    const Fed fed =
-        FeedAll(parser, {0x78, 0x12, 0x34, 0x00, 0x45, 0xAB, 0xCD, 0x00, 0x92, 0x00, 0x7F,
-                         0x12, 0x00, 0x00, 0x00, 0x00, 0x46, 0x48, 0x49, 0xAA, 0x01, 0x02});
-    EXPECT_TRUE(fed.discarded.empty());
-    ASSERT_EQ(fed.frames.size(), 5U);
-    EXPECT_EQ(fed.frames[0].kind, FrameKind::Read);
-    EXPECT_EQ(fed.frames[0].unit, UnitId::Ecu);
-    EXPECT_EQ(fed.frames[0].address, 0x1234);
-    EXPECT_EQ(fed.frames[1].unit, UnitId::Tcu);
-    EXPECT_EQ(fed.frames[1].address, 0xABCD);
-    EXPECT_EQ(fed.frames[2].unit, UnitId::FourWs);
-    EXPECT_EQ(fed.frames[2].address, 0x7F);
-    EXPECT_EQ(fed.frames[2].length, 3);
-    EXPECT_EQ(fed.frames[3].kind, FrameKind::Stop);
-    EXPECT_EQ(fed.frames[4].kind, FrameKind::RomId);
-    EXPECT_TRUE(parser.InFrame());
-    const Fed write = FeedAll(parser, {0x03});
-    ASSERT_EQ(write.frames.size(), 1U);
-    EXPECT_EQ(write.frames[0].kind, FrameKind::Write);
-    EXPECT_EQ(write.frames[0].address, 0x0102);
-    EXPECT_EQ(write.frames[0].data, 0x03);
-}
-
-TEST(FrameParserTest, ResynchronisesOnTheNextCommandByte) {
-    FrameParser parser;
-    // A frame start whose fourth byte is not zero gives way to the frame inside it.
-    Fed fed = FeedAll(parser, {0x78, 0x78, 0x12, 0x34, 0x00});
-    EXPECT_EQ(fed.discarded, (std::vector<std::uint8_t>{0x78}));
-    ASSERT_EQ(fed.frames.size(), 1U);
-    EXPECT_EQ(fed.frames[0].address, 0x1234);
-
-    // A three-byte frame hidden behind a failed four-byte one is found at once.
-    fed = FeedAll(parser, {0x78, 0x89, 0x00, 0x34});
-    EXPECT_EQ(fed.discarded, (std::vector<std::uint8_t>{0x78}));
-    ASSERT_EQ(fed.frames.size(), 1U);
-    EXPECT_EQ(fed.frames[0].unit, UnitId::Aircon);
-    EXPECT_EQ(fed.frames[0].address, 0x34);
-
-    // Bytes that start nothing, and a ROM ID request broken off.
-    fed = FeedAll(parser, {0x33, 0x00, 0x46, 0x47, 0x89, 0x01, 0x12, 0x00, 0x00, 0x00});
-    EXPECT_EQ(fed.discarded, (std::vector<std::uint8_t>{0x33, 0x00, 0x46, 0x47, 0x89, 0x01}));
-    ASSERT_EQ(fed.frames.size(), 1U);
-    EXPECT_EQ(fed.frames[0].kind, FrameKind::Stop);
-}
-
-TEST(FrameParserTest, ReportsAFrameInProgressUntilCompleteOrExpired) {
-    FrameParser parser;
-    FeedAll(parser, {0xAA, 0x12});
-    EXPECT_TRUE(parser.InFrame());
-    ParseEvents events;
-    parser.Expire(events);
-    EXPECT_EQ(events.discarded, (std::vector<std::uint8_t>{0xAA, 0x12}));
-    EXPECT_FALSE(parser.InFrame());
-    const Fed fed = FeedAll(parser, {0x78, 0x12, 0x38, 0x00});
-    ASSERT_EQ(fed.frames.size(), 1U);
-    EXPECT_EQ(fed.frames[0].address, 0x1238);
+TEST(FrameParser, FramesEveryKindAndResynchronisesOnTheNextCommandByte) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"78123400 45ABCD00 92007F 12000000 00464849 AA010203",
+         "ECU:1234 TCU:ABCD 4WS:007F stop romid write:0102=03"},
+        {"89 0034 AB00FF", "Aircon:0034 Cruise:00FF"},
+        // A frame start whose fixed bytes do not follow gives way to the frame inside it.
+        {"78 78123400", "-78 ECU:1234"},
+        {"78 890034", "-78 Aircon:0034"},
+        // Bytes that start nothing, and a ROM ID request broken off.
+        {"33 004647 8901 12000000", "-33 -00 -46 -47 -89 -01 stop"},
+        // A frame that stops arriving part-way is dropped when the time-out says so.
+        {"AA12", "+"},
+        {"AA12 . 78123800", "-AA -12 ECU:1238"},
+    };
+    for (const auto& [input, seen] : rows) {
+        EXPECT_EQ(Parse(input), seen) << input;
+    }
 }
 
 } // namespace

@@ -1,59 +1,41 @@
 // The units answer only on a line set up as theirs.
 
-#include "sim_fixture.h"
+#include "sim_line.h"
 
 #include <gtest/gtest.h>
 
 namespace korvane::ecusim::testing {
 namespace {
 
-class LineCheckTest : public ::testing::Test {
-protected:
-    void StartWith(const std::vector<std::string>& extra, const LineSetup& setup) {
-        std::vector<std::string> arguments = {"--fast"};
-        arguments.insert(arguments.end(), extra.begin(), extra.end());
-        ASSERT_TRUE(process.Start(arguments));
-        ASSERT_TRUE(line.Open(process.PtyPath(), setup));
-    }
-    bool Answers() {
-        line.Flush();
-        if (!line.Write(EcuRead(0x1234))) {
-            return false;
-        }
-        const bool answered = line.Read(3, kQuietWindow).size() == 3;
-        (void)line.Write(kStopFrame);
-        return answered;
-    }
-    SimProcess process;
-    TestLine line;
-};
-
-TEST_F(LineCheckTest, AnswersOnlyAtTheUnitsRateAndFraming) {
-    StartWith({}, LineSetup{9600});
-    EXPECT_FALSE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{1200}));
-    EXPECT_FALSE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{2000})); // 2.4 % off
-    EXPECT_FALSE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{1970})); // within a UART's tolerance
-    EXPECT_TRUE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{1953, true, false, true})); // two stop bits
-    EXPECT_FALSE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{1953, true, true, false})); // odd parity
-    EXPECT_FALSE(Answers());
-    ASSERT_TRUE(line.Configure(LineSetup{1953}));
-    EXPECT_TRUE(Answers());
+bool Answers(SimLine& sim) {
+    sim.StopAndPurge();
+    return sim.Send(EcuRead(0x1234)) && sim.Read(3, kQuietWindow).size() == 3;
 }
 
-TEST_F(LineCheckTest, AnyLineAnswersWhateverTheSettings) {
-    StartWith({"--any-line"}, LineSetup{9600, false, false, true});
-    EXPECT_TRUE(Answers());
-}
+TEST(LineCheck, AnswersOnlyAtTheUnitsRateAndFraming) {
+    SimLine sim;
+    // A line nobody set up is not the units' line.
+    ASSERT_TRUE(sim.Start({"--fast"}, std::nullopt));
+    EXPECT_FALSE(Answers(sim));
+    // Refusals first: a reply in flight after an answer must not count for them.
+    const std::vector<std::pair<LineSetup, bool>> rows = {
+        {{9600}, false},
+        {{1200}, false},
+        {{2000}, false},                    // 2.4 % off
+        {{1953, true, false, true}, false}, // two stop bits
+        {{1953, true, true, false}, false}, // odd parity
+        {{1970}, true},                     // within a UART's tolerance
+        {{1953}, true},
+    };
+    for (const auto& [setup, answers] : rows) {
+        ASSERT_TRUE(sim.Configure(setup));
+        EXPECT_EQ(Answers(sim), answers)
+            << setup.baud << " " << setup.parity << setup.oddParity << setup.twoStopBits;
+    }
 
-TEST_F(LineCheckTest, ALineNobodySetUpIsNotTheUnitsLine) {
-    ASSERT_TRUE(process.Start({"--fast"}));
-    ASSERT_TRUE(line.OpenAsIs(process.PtyPath()));
-    EXPECT_FALSE(Answers());
+    SimLine anyLine;
+    ASSERT_TRUE(anyLine.Start({"--fast", "--any-line"}, LineSetup{9600, false, false, true}));
+    EXPECT_TRUE(Answers(anyLine));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Frames and replies over the simulator's pty.
 
-#include "sim_fixture.h"
+#include "sim_line.h"
 
 #include "live_values.h"
 #include "simulated_car.h"
@@ -15,72 +15,68 @@ namespace {
 constexpr std::uint64_t kDefaultSeed = 1;
 
 std::uint8_t FrozenLive(UnitId unit, std::uint16_t address) {
-    const LiveValue* live = FindLiveValue(unit, address);
-    return live == nullptr ? 0 : LiveValueAt(*live, kDefaultSeed, 0);
+    return LiveValueAt(*FindLiveValue(unit, address), kDefaultSeed, 0);
 }
 
 std::uint8_t Ram(UnitId unit, std::uint16_t address) {
     return SimulatedCar::InitialRam(kDefaultSeed, unit, address);
 }
 
-class ProtocolTest : public ::testing::Test {
+class Protocol : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(sim.Start({"--fast", "--frozen"})); }
-    RunningSim sim;
+    SimLine sim;
 };
 
-TEST_F(ProtocolTest, EcuReadRepeatsEchoedReplyUntilStop) {
+TEST_F(Protocol, AReadIsAnsweredWithItsEchoAndByteUntilTheStop) {
     ASSERT_TRUE(sim.Send(EcuRead(0x1234)));
-    const ReplyBytes expected = {0x12, 0x34, FrozenLive(UnitId::Ecu, 0x1234)};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(sim.NextReply(), expected) << "reply " << i;
+        EXPECT_EQ(sim.NextReply(), (ReplyBytes{0x12, 0x34, FrozenLive(UnitId::Ecu, 0x1234)})) << i;
     }
     sim.StopAndPurge();
-    EXPECT_TRUE(sim.StaysQuiet());
-
-    // Plain memory after a stop: the next frame starts a new stream.
-    ASSERT_TRUE(sim.Send(EcuRead(0x0400)));
-    EXPECT_EQ(sim.NextReply(), (ReplyBytes{0x04, 0x00, Ram(UnitId::Ecu, 0x0400)}));
+    EXPECT_TRUE(sim.Read(1, kQuietWindow).empty());
 }
 
-TEST_F(ProtocolTest, ThreeByteUnitsEchoZeroAndLowByteFromTheirOwnMemory) {
-    // The echo does not tell the units apart, so each read starts after a stop.
-    const auto expectRead = [this](const Bytes& frame, const ReplyBytes& expected) {
-        sim.StopAndPurge();
-        ASSERT_TRUE(sim.Send(frame));
-        EXPECT_EQ(sim.NextReply(), expected);
-        EXPECT_EQ(sim.NextReply(), expected);
+// Each row starts after a stop, sends its frames and waits for the reply to the last one.
+// The rows run in order on one car: the writes stay.
+TEST_F(Protocol, EachUnitAnswersFromItsOwnMemoryAndAWriteGoesToTheUnitReadLast) {
+    const std::vector<std::pair<std::vector<Bytes>, ReplyBytes>> rows = {
+        {{EcuRead(0x0400)}, {0x04, 0x00, Ram(UnitId::Ecu, 0x0400)}},
+        {{{0x45, 0x04, 0x00, 0x00}}, {0x04, 0x00, Ram(UnitId::Tcu, 0x0400)}},
+        // Three-byte units echo zero and the low byte.
+        {{ShortRead(0x89, 0x34)}, {0x00, 0x34, Ram(UnitId::Aircon, 0x34)}},
+        {{ShortRead(0x92, 0x34)}, {0x00, 0x34, Ram(UnitId::FourWs, 0x34)}},
+        {{ShortRead(0xAB, 0x20)}, {0x00, 0x20, Ram(UnitId::Cruise, 0x20)}},
+        {{ShortRead(0x89, 0x20)}, {0x00, 0x20, FrozenLive(UnitId::Aircon, 0x20)}},
+        {{ShortRead(0x89, 0x40), WriteRequest(0x0040, 0x5A)}, {0x00, 0x40, 0x5A}},
+        {{EcuRead(0x0040), WriteRequest(0x0040, 0xA5)}, {0x00, 0x40, 0xA5}},
+        {{ShortRead(0x89, 0x40)}, {0x00, 0x40, 0x5A}},
+        {{EcuRead(0x0040)}, {0x00, 0x40, 0xA5}},
+        {{ShortRead(0x92, 0x40)}, {0x00, 0x40, Ram(UnitId::FourWs, 0x40)}},
     };
-    expectRead(ShortRead(0x89, 0x34), {0x00, 0x34, Ram(UnitId::Aircon, 0x34)});
-    expectRead(ShortRead(0x92, 0x34), {0x00, 0x34, Ram(UnitId::FourWs, 0x34)});
-    expectRead(ShortRead(0xAB, 0x20), {0x00, 0x20, Ram(UnitId::Cruise, 0x20)});
-    expectRead(ShortRead(0x89, 0x20), {0x00, 0x20, FrozenLive(UnitId::Aircon, 0x20)});
-    expectRead({0x45, 0x04, 0x00, 0x00}, {0x04, 0x00, Ram(UnitId::Tcu, 0x0400)});
-
-    // Each unit has its own memory, and a write goes to the unit read last.
-    for (const auto& [frame, data] :
-         {std::pair{ShortRead(0x89, 0x40), 0x5A}, {EcuRead(0x0040), 0xA5}}) {
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto& [frames, reply] = rows[row];
+        SCOPED_TRACE(row);
         sim.StopAndPurge();
-        ASSERT_TRUE(sim.Send(frame));
-        ASSERT_TRUE(sim.NextReply());
-        ASSERT_TRUE(sim.Send(WriteRequest(0x0040, static_cast<std::uint8_t>(data))));
+        for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+            ASSERT_TRUE(sim.Send(frames[i]));
+            ASSERT_TRUE(sim.NextReply());
+        }
+        ASSERT_TRUE(sim.Send(frames.back()));
+        EXPECT_TRUE(sim.AwaitReply(reply));
     }
-    expectRead(ShortRead(0x89, 0x40), {0x00, 0x40, 0x5A});
-    expectRead(EcuRead(0x0040), {0x00, 0x40, 0xA5});
-    expectRead(ShortRead(0x92, 0x40), {0x00, 0x40, Ram(UnitId::FourWs, 0x40)});
 }
 
 // Without a stop frame between addresses the replies of the old address may still come,
 // but always whole, so a reader taking 3 bytes at a time stays aligned.
-void ExpectAlignedAcrossSwitches(RunningSim& sim, int switches, int staleAllowed) {
+TEST_F(Protocol, SwitchingAddressMidStreamKeepsRepliesWhole) {
     std::uint16_t previous = 0x0100;
     ASSERT_TRUE(sim.Send(EcuRead(previous)));
     ASSERT_TRUE(sim.ReplyEchoing(0x01, 0x00));
-    for (int i = 1; i <= switches; ++i) {
+    for (int i = 1; i <= 40; ++i) {
         const auto address = static_cast<std::uint16_t>(0x0100 + i * 0x11);
         ASSERT_TRUE(sim.Send(EcuRead(address)));
-        int stale = 0;
-        for (;;) {
+        for (int stale = 0;; ++stale) {
             const std::optional<ReplyBytes> reply = sim.NextReply();
             ASSERT_TRUE(reply) << "switch " << i;
             const auto echo = static_cast<std::uint16_t>((*reply)[0] << 8 | (*reply)[1]);
@@ -89,22 +85,18 @@ void ExpectAlignedAcrossSwitches(RunningSim& sim, int switches, int staleAllowed
                 break;
             }
             ASSERT_EQ(echo, previous) << "switch " << i << ": reply out of step";
-            ASSERT_LE(++stale, staleAllowed) << "switch " << i;
+            ASSERT_LT(stale, kStaleLimit) << "switch " << i;
         }
         previous = address;
     }
 }
 
-TEST_F(ProtocolTest, SwitchingAddressMidStreamKeepsRepliesWhole) {
-    ExpectAlignedAcrossSwitches(sim, 60, kStaleLimit);
-}
-
-TEST_F(ProtocolTest, AReaderThatStopsReadingIsNotFlooded) {
+TEST_F(Protocol, AReaderThatStopsReadingIsNotFlooded) {
     ASSERT_TRUE(sim.Send(EcuRead(0x1234)));
     ASSERT_TRUE(sim.NextReply());
     // Unpaced, some 60 replies would be sent meanwhile.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const int waiting = sim.Line().Waiting();
+    std::this_thread::sleep_for(kQuietWindow);
+    const int waiting = sim.Waiting();
     EXPECT_GE(waiting, 3);
     EXPECT_LE(waiting, 3 * kStaleLimit);
     EXPECT_EQ(waiting % 3, 0);

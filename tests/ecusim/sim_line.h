@@ -1,14 +1,12 @@
 #pragma once
 
 #include "sim_process.h"
-#include "test_line.h"
 
 #include "support/scratch_folder.h"
 
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +19,7 @@ using korvane::testing::ScratchFolder;
 using Bytes = std::vector<std::uint8_t>;
 using ReplyBytes = std::array<std::uint8_t, 3>;
 
-// Generous: only a hang, never a slow machine, should run into these.
+// Generous: only a hang, never a slow machine, should run into this.
 inline constexpr std::chrono::milliseconds kArrivalLimit{3000};
 // How long a test watches for bytes that must not come.
 inline constexpr std::chrono::milliseconds kQuietWindow{300};
@@ -30,33 +28,46 @@ inline constexpr std::chrono::milliseconds kQuietWindow{300};
 // than a simulator that ignored its reader would send meanwhile.
 inline constexpr int kStaleLimit = 8;
 
-// A started simulator with the test's line open at 1953 8E1.
-class RunningSim {
+struct LineSetup {
+    unsigned baud = 1953;
+    bool parity = true;
+    bool oddParity = false;
+    bool twoStopBits = false;
+};
+
+// A started simulator and the reader's end of its pty, driven with plain termios calls.
+class SimLine {
 public:
-    // False when the simulator did not start or its pty would not open.
+    SimLine() = default;
+    SimLine(const SimLine&) = delete;
+    SimLine& operator=(const SimLine&) = delete;
+    ~SimLine();
+
+    // Starts the simulator and opens its pty with the setup given, or as the pty is when
+    // there is none. False when either fails.
     bool Start(const std::vector<std::string>& arguments,
-               const std::map<std::string, std::string>& environment = {});
-
+               const std::optional<LineSetup>& setup = LineSetup{});
+    bool Configure(const LineSetup& setup);
     SimProcess& Process() { return process_; }
-    TestLine& Line() { return line_; }
 
-    bool Send(const Bytes& bytes) { return line_.Write(bytes); }
+    bool Send(const Bytes& bytes);
+    // Up to count bytes: fewer only when the limit passes.
+    Bytes Read(std::size_t count, std::chrono::milliseconds limit = kArrivalLimit);
     // The next 3 bytes; nullopt when they do not come.
     std::optional<ReplyBytes> NextReply();
     // Reads replies until one begins with the two echo bytes, allowing stale ones before it
     // (they must be whole replies); nullopt otherwise.
-    std::optional<ReplyBytes> ReplyEchoing(std::uint8_t first, std::uint8_t second,
-                                           int staleAllowed = kStaleLimit);
+    std::optional<ReplyBytes> ReplyEchoing(std::uint8_t first, std::uint8_t second);
     // Reads replies until this very reply comes; false otherwise.
     bool AwaitReply(const ReplyBytes& expected);
     // Stop frame, a pause and a purge, as the program ends its exchanges.
     void StopAndPurge();
-    // True when nothing arrives during the quiet window.
-    bool StaysQuiet();
+    // Bytes that arrived and wait to be read.
+    int Waiting() const;
 
 private:
     SimProcess process_;
-    TestLine line_;
+    int fd_ = -1;
 };
 
 Bytes EcuRead(std::uint16_t address);
