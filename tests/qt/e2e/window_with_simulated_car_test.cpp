@@ -57,15 +57,6 @@ void AnswerNextFileDialog(const QString& path) {
     poll->start(10);
 }
 
-std::vector<std::string> ListLines(const QtWindow& window, int id) {
-    std::vector<std::string> lines;
-    const auto& list = Get<QListWidget>(window, id);
-    for (int row = 0; row < list.count(); ++row) {
-        lines.push_back(list.item(row)->text().toStdString());
-    }
-    return lines;
-}
-
 TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     ScratchFolder demo;
     for (const char* name : {"paramdef.ini", "SelectMonitor.ini"}) {
@@ -103,13 +94,13 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
               "A1B2C3  Example engine unit");
 
     QTest::mouseClick(&Get<QPushButton>(*window, m::kParamRead), Qt::LeftButton);
-    std::vector<std::string> rows;
+    const auto& list = Get<QListWidget>(*window, m::kParamList);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            rows = ListLines(*window, m::kParamList);
-            return !rows.empty() && rows.front().starts_with("Bytes read:");
-        },
-        30000));
+        [&] { return list.count() > 0 && list.item(0)->text().startsWith("Bytes read:"); }, 30000));
+    std::vector<std::string> rows;
+    for (int row = 0; row < list.count(); ++row) {
+        rows.push_back(list.item(row)->text().toStdString());
+    }
     EXPECT_EQ(rows.front(), "Bytes read: 16  Count: 0");
     EXPECT_EQ(rows.size(), 17u);
     // A row is "ADDR \t0xBB \t= Name \tvalue": the example formula applied to the car's byte.
