@@ -57,21 +57,6 @@ TEST_F(MainWindow, TheProgramSetsChecksWithoutReports) {
     EXPECT_TRUE(logic->commands.empty());
 }
 
-TEST_F(MainWindow, TimerTicksReachTheLogicUntilTheWindowCloses) {
-    window->StartTimer(5);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return logic->ticks >= 1; }, 10000));
-    window->Close();
-    EXPECT_FALSE(window->Host().isVisible());
-    const int ticks = logic->ticks;
-    // A timer of the same period fires a few times meanwhile.
-    int others = 0;
-    QTimer other;
-    QObject::connect(&other, &QTimer::timeout, [&others] { ++others; });
-    other.start(5);
-    ASSERT_TRUE(QTest::qWaitFor([&others] { return others >= 3; }, 10000));
-    EXPECT_EQ(logic->ticks, ticks);
-}
-
 TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheWindowCloses) {
     QtShell shell{WindowLogicFactory{}};
     QTimer::singleShot(0, &QApplication::closeAllWindows);
@@ -113,6 +98,21 @@ TEST_F(DumpDialog, EnterPressesTheDefaultButtonEscapeAndTheCloseBoxAskTheLogic) 
     EXPECT_TRUE(window->Host().isVisible());
     window->Close();
     EXPECT_FALSE(window->Host().isVisible());
+}
+
+TEST_F(DumpDialog, TimerTicksReachTheLogicUntilTheWindowCloses) {
+    window->StartTimer(5);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return logic->ticks >= 1; }, 10000));
+    window->Close();
+    EXPECT_FALSE(window->Host().isVisible());
+    const int ticks = logic->ticks;
+    // A timer of the same period fires a few times meanwhile.
+    int others = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&others] { ++others; });
+    other.start(5);
+    ASSERT_TRUE(QTest::qWaitFor([&others] { return others >= 3; }, 10000));
+    EXPECT_EQ(logic->ticks, ticks);
 }
 
 } // namespace
