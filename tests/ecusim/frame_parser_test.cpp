@@ -37,19 +37,12 @@ std::string Parse(const std::string& input) {
             seen += " -" + HexOf(byte, 2);
         }
         for (const Frame& frame : events.frames) {
-            switch (frame.kind) {
-            case FrameKind::Read:
+            if (frame.kind == FrameKind::Read) {
                 seen += " " + std::string(Info(frame.unit).name) + ":" + HexOf(frame.address, 4);
-                break;
-            case FrameKind::Write:
+            } else if (frame.kind == FrameKind::Write) {
                 seen += " write:" + HexOf(frame.address, 4) + "=" + HexOf(frame.data, 2);
-                break;
-            case FrameKind::Stop:
-                seen += " stop";
-                break;
-            case FrameKind::RomId:
-                seen += " romid";
-                break;
+            } else {
+                seen += frame.kind == FrameKind::Stop ? " stop" : " romid";
             }
         }
     }

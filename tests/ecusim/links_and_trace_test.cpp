@@ -70,17 +70,17 @@ TEST(Trace, RecordsFramesAndStreamsWithTimes) {
     const std::string path = folder.Path("trace.txt");
     SimLine sim;
     ASSERT_TRUE(sim.Start({"--fast", "--frozen", "--trace", path}));
-    ASSERT_TRUE(sim.Send(EcuRead(0x0400)));
+    ASSERT_TRUE(sim.Send("78040000"));
     ASSERT_TRUE(sim.NextReply());
-    ASSERT_TRUE(sim.Send(WriteRequest(0x0400, 0x5A)));
+    ASSERT_TRUE(sim.Send("AA04005A"));
     // Read replies may still come first; wait for the write's.
-    ASSERT_TRUE(sim.AwaitReply({0x04, 0x00, 0x5A}));
+    ASSERT_TRUE(sim.ReplyStarting({0x04, 0x00, 0x5A}));
     sim.StopAndPurge();
-    ASSERT_TRUE(sim.Send({0x33}));
-    ASSERT_TRUE(sim.Send(ShortRead(0x89, 0x10)));
+    ASSERT_TRUE(sim.Send("33"));
+    ASSERT_TRUE(sim.Send("890010"));
     ASSERT_TRUE(sim.NextReply());
-    ASSERT_TRUE(sim.Send(kRomIdRequest));
-    ASSERT_TRUE(sim.ReplyEchoing(0x6B, 0x20));
+    ASSERT_TRUE(sim.Send("00464849"));
+    ASSERT_TRUE(sim.ReplyStarting({0x6B, 0x20, 0x02}));
     ASSERT_TRUE(sim.Process().Signal(SIGTERM));
     ASSERT_EQ(sim.Process().WaitForExit(kArrivalLimit), 0);
 

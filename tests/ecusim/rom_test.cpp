@@ -16,8 +16,8 @@ Bytes ReadEcu(SimLine& sim, std::uint32_t start, std::uint32_t count) {
         if (!sim.Send(EcuRead(static_cast<std::uint16_t>(address)))) {
             break;
         }
-        const auto reply = sim.ReplyEchoing(static_cast<std::uint8_t>(address >> 8),
-                                            static_cast<std::uint8_t>(address));
+        const auto reply = sim.ReplyStarting(
+            {static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)});
         if (!reply) {
             break;
         }

@@ -3,6 +3,7 @@
 // termios2 sets the exact rate; its header cannot be mixed with <termios.h>.
 #include <algorithm>
 #include <asm/termbits.h>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -44,7 +45,13 @@ bool SimLine::Configure(const LineSetup& setup) {
     return ioctl(fd_, TCSETS2, &line) == 0;
 }
 
-bool SimLine::Send(const Bytes& bytes) {
+bool SimLine::Send(const std::string& frames) {
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < frames.size(); i += frames[i] == ' ' ? 1 : 2) {
+        if (frames[i] != ' ') {
+            bytes.push_back(static_cast<std::uint8_t>(std::stoi(frames.substr(i, 2), nullptr, 16)));
+        }
+    }
     return write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
@@ -75,27 +82,18 @@ std::optional<ReplyBytes> SimLine::NextReply() {
     return ReplyBytes{bytes[0], bytes[1], bytes[2]};
 }
 
-std::optional<ReplyBytes> SimLine::ReplyEchoing(std::uint8_t first, std::uint8_t second) {
+std::optional<ReplyBytes> SimLine::ReplyStarting(const Bytes& start) {
     for (int i = 0; i <= kStaleLimit; ++i) {
         const std::optional<ReplyBytes> reply = NextReply();
-        if (!reply || ((*reply)[0] == first && (*reply)[1] == second)) {
+        if (!reply || std::equal(start.begin(), start.end(), reply->begin())) {
             return reply;
         }
     }
     return std::nullopt;
 }
 
-bool SimLine::AwaitReply(const ReplyBytes& expected) {
-    for (int i = 0; i <= kStaleLimit; ++i) {
-        if (NextReply() == expected) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void SimLine::StopAndPurge() {
-    (void)Send(kStopFrame);
+    (void)Send("12000000");
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     (void)ioctl(fd_, TCFLSH, TCIFLUSH);
 }
@@ -105,17 +103,10 @@ int SimLine::Waiting() const {
     return ioctl(fd_, FIONREAD, &count) == 0 ? count : -1;
 }
 
-Bytes EcuRead(std::uint16_t address) {
-    return {0x78, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address), 0};
-}
-
-Bytes ShortRead(std::uint8_t command, std::uint8_t address) {
-    return {command, 0x00, address};
-}
-
-Bytes WriteRequest(std::uint16_t address, std::uint8_t data) {
-    return {0xAA, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address),
-            data};
+std::string EcuRead(std::uint16_t address) {
+    char frame[9];
+    std::snprintf(frame, sizeof frame, "78%04X00", static_cast<unsigned>(address));
+    return frame;
 }
 
 } // namespace korvane::ecusim::testing

@@ -50,16 +50,15 @@ public:
     bool Configure(const LineSetup& setup);
     SimProcess& Process() { return process_; }
 
-    bool Send(const Bytes& bytes);
+    // Sends frames written as hex words, such as "78123400 12000000".
+    bool Send(const std::string& frames);
     // Up to count bytes: fewer only when the limit passes.
     Bytes Read(std::size_t count, std::chrono::milliseconds limit = kArrivalLimit);
     // The next 3 bytes; nullopt when they do not come.
     std::optional<ReplyBytes> NextReply();
-    // Reads replies until one begins with the two echo bytes, allowing stale ones before it
-    // (they must be whole replies); nullopt otherwise.
-    std::optional<ReplyBytes> ReplyEchoing(std::uint8_t first, std::uint8_t second);
-    // Reads replies until this very reply comes; false otherwise.
-    bool AwaitReply(const ReplyBytes& expected);
+    // Reads replies until one begins with the given bytes (an echo, or a whole reply),
+    // allowing stale ones before it (they must be whole replies); nullopt otherwise.
+    std::optional<ReplyBytes> ReplyStarting(const Bytes& start);
     // Stop frame, a pause and a purge, as the program ends its exchanges.
     void StopAndPurge();
     // Bytes that arrived and wait to be read.
@@ -70,10 +69,7 @@ private:
     int fd_ = -1;
 };
 
-Bytes EcuRead(std::uint16_t address);
-Bytes ShortRead(std::uint8_t command, std::uint8_t address);
-Bytes WriteRequest(std::uint16_t address, std::uint8_t data);
-inline const Bytes kStopFrame = {0x12, 0x00, 0x00, 0x00};
-inline const Bytes kRomIdRequest = {0x00, 0x46, 0x48, 0x49};
+// The engine unit's read frame for the address, as a hex word.
+std::string EcuRead(std::uint16_t address);
 
 } // namespace korvane::ecusim::testing

@@ -43,7 +43,7 @@ protected:
     ~SerialPortAdapter() override { ReplaceLineDriver(earlier); }
 
     bool OpenForUnit(SerialPort& port) {
-        return port.Open(pty.SlavePath(), kUnitBaudRate, kParityEven, kOneStopBit);
+        return port.Open(pty.slavePath, kUnitBaudRate, kParityEven, kOneStopBit);
     }
 
     PseudoTerminal pty;

@@ -72,8 +72,8 @@ TEST(SerialPortNames, ProbeMarksPortsFoundAndNeverForgetsThem) {
     PseudoTerminal two;
     PseudoTerminal eleven;
     ASSERT_TRUE(two.Ok() && eleven.Ok());
-    folder.Link("COM2", two.SlavePath());
-    folder.Link("COM11", eleven.SlavePath());
+    folder.Link("COM2", two.slavePath);
+    folder.Link("COM11", eleven.slavePath);
 
     SerialPort port;
     ASSERT_TRUE(port.Open("COM2", kUnitBaudRate, kParityEven, kOneStopBit));

@@ -85,11 +85,11 @@ TEST(SerialPortOpen, RefusesTheControllingTerminalWhateverPathLeadsToIt) {
     PseudoTerminal pty;
     ASSERT_TRUE(pty.Ok());
     const int status = InChild([&pty] {
-        if (setsid() < 0 || ioctl(pty.Slave(), TIOCSCTTY, 0) != 0) {
+        if (setsid() < 0 || ioctl(pty.slave, TIOCSCTTY, 0) != 0) {
             return 77;
         }
         SerialPort port;
-        const bool opened = OpenForUnit(port, pty.SlavePath());
+        const bool opened = OpenForUnit(port, pty.slavePath);
         return !opened && port.LastOpenError().reason == kRefusedTerminal ? 0 : 1;
     });
     ASSERT_NE(status, 77) << "could not give the child a controlling terminal";
@@ -100,17 +100,17 @@ TEST(SerialPortOpen, SetsTheUnitLineWithTheExactRate) {
     PseudoTerminal pty;
     ASSERT_TRUE(pty.Ok());
     SerialPort port;
-    ASSERT_TRUE(OpenForUnit(port, pty.SlavePath())) << DescribeOpenError(port.LastOpenError());
+    ASSERT_TRUE(OpenForUnit(port, pty.slavePath)) << DescribeOpenError(port.LastOpenError());
     EXPECT_TRUE(port.IsOpen());
-    EXPECT_EQ(port.PortName(), pty.SlavePath());
+    EXPECT_EQ(port.PortName(), pty.slavePath);
     EXPECT_EQ(port.LastOpenError().reason, "");
 
-    const LineRate rate = RateOf(pty.Slave());
+    const LineRate rate = RateOf(pty.slave);
     EXPECT_EQ(rate.output, 1953U);
     EXPECT_EQ(rate.input, 1953U);
 
     struct termios settings {};
-    ASSERT_EQ(tcgetattr(pty.Slave(), &settings), 0);
+    ASSERT_EQ(tcgetattr(pty.slave, &settings), 0);
     EXPECT_EQ(settings.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0U);
     EXPECT_EQ(settings.c_iflag & (IXON | IXOFF | ICRNL | PARMRK | ISTRIP), 0U);
     EXPECT_EQ(settings.c_iflag & (INPCK | IGNPAR | IGNBRK), INPCK | IGNPAR | IGNBRK);
@@ -121,21 +121,21 @@ TEST(SerialPortOpen, SetsTheUnitLineWithTheExactRate) {
     EXPECT_EQ(settings.c_cc[VMIN], 0);
     const struct termios unitLine = settings;
 
-    ASSERT_TRUE(port.Open(pty.SlavePath(), kProbeBaudRate, kParityNone, kOneStopBit));
-    ASSERT_EQ(tcgetattr(pty.Slave(), &settings), 0);
+    ASSERT_TRUE(port.Open(pty.slavePath, kProbeBaudRate, kParityNone, kOneStopBit));
+    ASSERT_EQ(tcgetattr(pty.slave, &settings), 0);
     EXPECT_EQ(cfgetospeed(&settings), static_cast<speed_t>(B9600));
     EXPECT_EQ(settings.c_iflag & INPCK, 0U);
 
     // Settings that cannot be made fail the open and release the device.
-    EXPECT_FALSE(port.Open(pty.SlavePath(), kUnitBaudRate, 5, kOneStopBit));
-    EXPECT_FALSE(port.Open(pty.SlavePath(), kUnitBaudRate, kParityEven, 1));
-    EXPECT_FALSE(port.Open(pty.SlavePath(), 0, kParityEven, kOneStopBit));
+    EXPECT_FALSE(port.Open(pty.slavePath, kUnitBaudRate, 5, kOneStopBit));
+    EXPECT_FALSE(port.Open(pty.slavePath, kUnitBaudRate, kParityEven, 1));
+    EXPECT_FALSE(port.Open(pty.slavePath, 0, kParityEven, kOneStopBit));
     EXPECT_EQ(port.PortName(), "none");
 
     // A device left at the unit settings (as after a run that never released it) opens.
-    ASSERT_EQ(tcsetattr(pty.Slave(), TCSANOW, &unitLine), 0);
-    ASSERT_TRUE(SetCustomLineRate(pty.Slave(), 1953));
-    EXPECT_TRUE(OpenForUnit(port, pty.SlavePath())) << DescribeOpenError(port.LastOpenError());
+    ASSERT_EQ(tcsetattr(pty.slave, TCSANOW, &unitLine), 0);
+    ASSERT_TRUE(SetCustomLineRate(pty.slave, 1953));
+    EXPECT_TRUE(OpenForUnit(port, pty.slavePath)) << DescribeOpenError(port.LastOpenError());
 }
 
 TEST(SerialPortOpen, OneHolderPerDeviceAndReopeningReleasesFirst) {
@@ -144,63 +144,63 @@ TEST(SerialPortOpen, OneHolderPerDeviceAndReopeningReleasesFirst) {
     ASSERT_TRUE(first.Ok() && second.Ok());
     SerialPort holder;
     SerialPort other;
-    ASSERT_TRUE(OpenForUnit(holder, first.SlavePath()));
+    ASSERT_TRUE(OpenForUnit(holder, first.slavePath));
     // Reopening the same device must release it first, or its own lock would refuse it.
-    ASSERT_TRUE(OpenForUnit(holder, first.SlavePath()));
-    EXPECT_FALSE(OpenForUnit(other, first.SlavePath()));
+    ASSERT_TRUE(OpenForUnit(holder, first.slavePath));
+    EXPECT_FALSE(OpenForUnit(other, first.slavePath));
     EXPECT_NE(other.LastOpenError().code, 0);
     EXPECT_EQ(other.PortName(), "none");
-    EXPECT_EQ(holder.PortName(), first.SlavePath());
+    EXPECT_EQ(holder.PortName(), first.slavePath);
 
-    ASSERT_TRUE(OpenForUnit(holder, second.SlavePath()));
-    EXPECT_TRUE(OpenForUnit(other, first.SlavePath()));
+    ASSERT_TRUE(OpenForUnit(holder, second.slavePath));
+    EXPECT_TRUE(OpenForUnit(other, first.slavePath));
     EXPECT_FALSE(OpenForUnit(holder, "/dev/korvane-no-such-device"));
     EXPECT_EQ(holder.PortName(), "none");
-    EXPECT_TRUE(OpenForUnit(other, second.SlavePath()));
+    EXPECT_TRUE(OpenForUnit(other, second.slavePath));
 }
 
 TEST(SerialPortOpen, ReleasingPutsBackTheEarlierSettings) {
     PseudoTerminal pty;
     ASSERT_TRUE(pty.Ok());
     struct termios earlier {};
-    ASSERT_EQ(tcgetattr(pty.Slave(), &earlier), 0);
+    ASSERT_EQ(tcgetattr(pty.slave, &earlier), 0);
     earlier.c_lflag |= ICANON | ECHO | ISIG;
     earlier.c_iflag |= IXON | ICRNL;
     earlier.c_oflag |= OPOST | ONLCR;
     cfsetspeed(&earlier, B4800);
-    ASSERT_EQ(tcsetattr(pty.Slave(), TCSANOW, &earlier), 0);
-    ASSERT_EQ(tcgetattr(pty.Slave(), &earlier), 0);
+    ASSERT_EQ(tcsetattr(pty.slave, TCSANOW, &earlier), 0);
+    ASSERT_EQ(tcgetattr(pty.slave, &earlier), 0);
 
     const auto expectEarlier = [&pty, &earlier] {
         struct termios now {};
-        ASSERT_EQ(tcgetattr(pty.Slave(), &now), 0);
+        ASSERT_EQ(tcgetattr(pty.slave, &now), 0);
         EXPECT_EQ(now.c_iflag, earlier.c_iflag);
         EXPECT_EQ(now.c_oflag, earlier.c_oflag);
         EXPECT_EQ(now.c_cflag, earlier.c_cflag);
         EXPECT_EQ(now.c_lflag, earlier.c_lflag);
-        EXPECT_EQ(RateOf(pty.Slave()).output, 4800U);
+        EXPECT_EQ(RateOf(pty.slave).output, 4800U);
     };
 
     {
         SerialPort port;
-        ASSERT_TRUE(OpenForUnit(port, pty.SlavePath()));
-        EXPECT_EQ(RateOf(pty.Slave()).output, 1953U);
+        ASSERT_TRUE(OpenForUnit(port, pty.slavePath));
+        EXPECT_EQ(RateOf(pty.slave).output, 1953U);
     }
     expectEarlier();
 
     // Released by an open of another name as well.
     SerialPort port;
-    ASSERT_TRUE(OpenForUnit(port, pty.SlavePath()));
+    ASSERT_TRUE(OpenForUnit(port, pty.slavePath));
     EXPECT_FALSE(OpenForUnit(port, "/dev/korvane-no-such-device"));
     expectEarlier();
 
     // A rate without a speed code comes back too.
-    ASSERT_TRUE(SetCustomLineRate(pty.Slave(), 1953));
-    const LineRate custom = RateOf(pty.Slave());
-    ASSERT_TRUE(port.Open(pty.SlavePath(), kProbeBaudRate, kParityNone, kOneStopBit));
-    EXPECT_EQ(RateOf(pty.Slave()).input, 9600U);
+    ASSERT_TRUE(SetCustomLineRate(pty.slave, 1953));
+    const LineRate custom = RateOf(pty.slave);
+    ASSERT_TRUE(port.Open(pty.slavePath, kProbeBaudRate, kParityNone, kOneStopBit));
+    EXPECT_EQ(RateOf(pty.slave).input, 9600U);
     EXPECT_FALSE(OpenForUnit(port, "COM17"));
-    const LineRate now = RateOf(pty.Slave());
+    const LineRate now = RateOf(pty.slave);
     EXPECT_EQ(now.output, 1953U);
     EXPECT_EQ(now.input, 1953U);
     EXPECT_EQ(now.encoding, custom.encoding);
@@ -210,7 +210,7 @@ TEST(SerialPortOpen, DeniedAccessNamesTheDevicesGroup) {
     PseudoTerminal pty;
     ASSERT_TRUE(pty.Ok());
     struct stat status {};
-    ASSERT_EQ(stat(pty.SlavePath().c_str(), &status), 0);
+    ASSERT_EQ(stat(pty.slavePath.c_str(), &status), 0);
     const struct group* owner = getgrgid(status.st_gid);
     const std::string groupName = owner != nullptr ? owner->gr_name : std::to_string(status.st_gid);
 
@@ -220,17 +220,16 @@ TEST(SerialPortOpen, DeniedAccessNamesTheDevicesGroup) {
             if (setgid(65534) != 0 || setuid(65534) != 0) {
                 return 77;
             }
-        } else if (chmod(pty.SlavePath().c_str(), 0) != 0) {
+        } else if (chmod(pty.slavePath.c_str(), 0) != 0) {
             return 77;
         }
         SerialPort port;
-        if (OpenForUnit(port, pty.SlavePath())) {
+        if (OpenForUnit(port, pty.slavePath)) {
             return 1;
         }
         const PortOpenError& error = port.LastOpenError();
-        return error.code == EACCES && error.group == groupName &&
-                       error.device == pty.SlavePath() &&
-                       DescribeOpenError(error) == pty.SlavePath() + ": " + error.reason +
+        return error.code == EACCES && error.group == groupName && error.device == pty.slavePath &&
+                       DescribeOpenError(error) == pty.slavePath + ": " + error.reason +
                                                        " (device group: " + groupName + ")"
                    ? 0
                    : 2;

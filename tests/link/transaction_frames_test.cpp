@@ -18,6 +18,7 @@ TEST(BuildReadFrame, LayoutPerUnitWithTheAddressCut) {
         {0x1234, UnitType::FourWs, {0x92, 0x00, 0x34}},
         {0x12FF, UnitType::Cruise, {0xAB, 0x00, 0xFF}},
         {0xABCDEF, UnitType::Tcu, {0x45, 0xCD, 0xEF, 0x00}},
+        // Values of no unit are taken for the ECU.
         {0x1234, static_cast<UnitType>(5), {0x78, 0x12, 0x34, 0x00}},
         {0x1234, static_cast<UnitType>(-1), {0x78, 0x12, 0x34, 0x00}}};
     for (const auto& [address, unit, expected] : rows) {
@@ -28,20 +29,6 @@ TEST(BuildReadFrame, LayoutPerUnitWithTheAddressCut) {
         EXPECT_TRUE(length == 4 || frame[3] == 0xEE);
     }
     EXPECT_EQ(BuildWriteRequest(0x1234, 0x5A), (CommandFrame{0xAA, 0x12, 0x34, 0x5A}));
-}
-
-TEST(UnitType, ValuesAndCaptionsRoundTrip) {
-    EXPECT_EQ(UnitTypeFromValue(4), UnitType::Cruise);
-    EXPECT_EQ(UnitTypeFromValue(5), UnitType::Ecu);
-    EXPECT_EQ(UnitTypeFromValue(-3), UnitType::Ecu);
-    EXPECT_EQ(UnitCaption(static_cast<UnitType>(7)), "ECU");
-    const char* captions[] = {"ECU", "TCU", "Aircon", "4WS", "Cruise"};
-    for (int value = 0; value < 5; ++value) {
-        EXPECT_EQ(UnitCaption(UnitTypeFromValue(value)), captions[value]);
-        EXPECT_EQ(UnitTypeFromCaption(captions[value]), UnitTypeFromValue(value));
-    }
-    EXPECT_FALSE(UnitTypeFromCaption("ecu").has_value());
-    EXPECT_FALSE(UnitTypeFromCaption("").has_value());
 }
 
 } // namespace
