@@ -2,23 +2,8 @@
 
 #include "car_test.h"
 
-#include <cstdint>
-#include <fstream>
-
 namespace korvane::cli::testing {
 namespace {
-
-// Width and height from a PNG file's header.
-std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    unsigned char header[24] = {};
-    in.read(reinterpret_cast<char*>(header), sizeof header);
-    const auto at = [&header](int i) {
-        return static_cast<std::uint32_t>(header[i]) << 24 | header[i + 1] << 16 |
-               header[i + 2] << 8 | header[i + 3];
-    };
-    return {at(16), at(20)};
-}
 
 using Plot = CarTest;
 
@@ -31,7 +16,9 @@ TEST_F(Plot, DrawsTheLogOfAParamsRunIntoAnImageOfTheAskedSize) {
         {"plot", log, "--out", png, "--params", "EngineSpeed,CoolantTemp", "--size", "400x300"});
     EXPECT_EQ(drawn.exitCode, 0) << drawn.err;
     EXPECT_EQ(drawn.out, png + ": 1 run, 5 rows; 0 lines skipped (not Read Parameters rows)\n");
-    EXPECT_EQ(PngSize(png), (std::pair<std::uint32_t, std::uint32_t>{400, 300}));
+    // The PNG header holds the width and the height, big-endian, from byte 16 on.
+    EXPECT_EQ(korvane::testing::ReadWholeFile(png).substr(16, 8),
+              std::string("\0\0\x01\x90\0\0\x01\x2C", 8));
 
     const std::string svg = folder.File("run.svg");
     EXPECT_EQ(RunCli({"plot", log, "--out", svg}).exitCode, 0);
