@@ -48,12 +48,5 @@ TEST(FormatValueTest, FormulasUseTheGroupsRawBytesAndAlwaysGiveAText) {
     EXPECT_EQ(group.FindParameter("Hi")->RawValue(), 0x12);
 }
 
-TEST(FormatValueTest, LongResultsAreCutAtTheDisplayLimit) {
-    RomIdGroup group("A1B2C3");
-    group.AddParameter(Parameter("Wide", "%01100d", "Wide"));
-    group.SetRawValue("Wide", 1);
-    EXPECT_EQ(group.FormatValue("Wide"), std::string(1022, '0') + "1");
-}
-
 } // namespace
 } // namespace korvane
