@@ -99,19 +99,12 @@ TEST(ReadMemoryRange, ReadsConsecutiveBytesAcrossTheTopOfMemory) {
     memory[0xFFFE] = 0xFE;
     memory[0xFFFF] = 0xFF;
     memory[0x0000] = 0x5A;
-    memory[0x00FF] = 0x0F;
     FakeDevice device;
     device.SetResponder(fakes::MemoryResponder(memory));
     Bytes out(3);
     EXPECT_EQ(ReadMemoryRange(device.Link(), 0xFFFE, 3, out), 3);
     EXPECT_EQ(Hex(out), "FEFF5A");
     EXPECT_EQ(device.Log(), "78FFFE00 r r 78FFFF00 r r 78000000 r stop");
-
-    // Three-byte units wrap their low byte.
-    device.ClearTrace();
-    EXPECT_EQ(ReadMemoryRange(device.Link(UnitType::Cruise), 0x12FF, 2, out), 2);
-    EXPECT_EQ(Hex(out), "0F5A5A");
-    EXPECT_EQ(device.Log(), "AB00FF r AB0000 r stop");
 
     // An output shorter than the range is refused without traffic.
     device.ClearTrace();
