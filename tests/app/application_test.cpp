@@ -1,9 +1,11 @@
 #include "app/application.h"
 
 #include "app/about_logic.h"
+#include "app/dump_dialog_logic.h"
 #include "app/fake_window.h"
 #include "app/main_window_logic.h"
 #include "reading/unit_session.h"
+#include "resources/control_ids.h"
 #include "support/port_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,24 +24,15 @@ TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
     korvane::testing::PortSandbox sandbox;
     std::vector<Box> boxes;
     std::ostringstream trace;
-    Application application(
-        [&boxes](const std::string& text, const std::string& caption) {
-            boxes.emplace_back(text, caption);
-        },
-        trace);
+    Application application([&](const std::string& text,
+                                const std::string& caption) { boxes.emplace_back(text, caption); },
+                            trace);
     EXPECT_EQ(boxes, (std::vector<Box>{{"Korvane startup error", "No serial ports found!\n"}}));
     EXPECT_EQ(trace.str(), "Started...\n");
-
-    AppContext& context = application.Context();
+    const AppContext& context = application.Context();
     EXPECT_EQ(context.programDirectory, std::filesystem::current_path().string());
-    ASSERT_EQ(context.session, &application.Session());
-    EXPECT_FALSE(context.session->Port().IsOpen());
-    EXPECT_EQ(context.session->Definitions().GroupCount(), 0U);
-    EXPECT_FALSE(context.session->Log().IsOpen());
+    EXPECT_EQ(context.session, &application.Session());
     EXPECT_NE(context.worker, nullptr);
-    EXPECT_EQ(context.logFileName, "korvane.csv");
-    EXPECT_EQ(context.dumpFileName, "romdump.bin");
-    EXPECT_EQ(context.runState, RunState::Idle);
 }
 
 TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
@@ -54,11 +47,11 @@ TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
     application.Session().Port().ListFoundPorts(found);
     EXPECT_EQ(found, (std::vector<std::string>{"COM7"}));
 
-    // The factory makes the logic of each template.
     const WindowLogicFactory factory = application.LogicFactory();
     fakes::FakeWindow window;
-    EXPECT_NE(dynamic_cast<MainWindowLogic*>(factory(1000, window).get()), nullptr);
-    EXPECT_NE(dynamic_cast<AboutLogic*>(factory(103, window).get()), nullptr);
+    EXPECT_NE(dynamic_cast<MainWindowLogic*>(factory(ids::kMainTemplate, window).get()), nullptr);
+    EXPECT_NE(dynamic_cast<AboutLogic*>(factory(ids::kAboutTemplate, window).get()), nullptr);
+    EXPECT_NE(dynamic_cast<DumpDialogLogic*>(factory(ids::kDumpTemplate, window).get()), nullptr);
     EXPECT_EQ(factory(4711, window), nullptr);
 }
 

@@ -1,25 +1,23 @@
 #include "app/dialog_utils.h"
 
-#include "fake_window.h"
+#include "app/fake_window.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace korvane {
 namespace {
 
 using fakes::FakeWindow;
+using N = ComboNotification;
 
 constexpr int kCombo = 3001;
-
-int N(ComboNotification notification) {
-    return static_cast<int>(notification);
-}
 
 TEST(FillComboBox, SelectsTheMatchingEntryOfASortedComboWhereverItLanded) {
     FakeWindow window({kCombo});
     FillComboBox(window, kCombo, {"COM1", "COM2", "COM10", "COM3"}, true, "COM2");
-    EXPECT_EQ(window.ComboItems(kCombo),
-              (std::vector<std::string>{"COM1", "COM10", "COM2", "COM3"}));
+    EXPECT_EQ(window.combos[kCombo], (std::vector<std::string>{"COM1", "COM10", "COM2", "COM3"}));
     EXPECT_EQ(window.SelectedComboText(kCombo), "COM2");
     EXPECT_EQ(window.GetText(kCombo), "COM2");
 }
@@ -32,7 +30,7 @@ TEST(FillComboBox, FallsBackToTheEarlierSelectionThenToTheFirstEntryAndMatchesEx
     FillComboBox(window, kCombo, {"x", "y", "z"}, true, "absent");
     EXPECT_EQ(window.ComboSelection(kCombo), 2);
     // An earlier selection beyond the new entries is not kept.
-    FillComboBox(window, kCombo, {"only"}, true, "absent");
+    FillComboBox(window, kCombo, {"only", "two"}, true, "absent");
     EXPECT_EQ(window.SelectedComboText(kCombo), "only");
     FillComboBox(window, kCombo, {}, true, "absent");
     EXPECT_EQ(window.ComboSelection(kCombo), -1);
@@ -44,77 +42,72 @@ TEST(FillComboBox, FallsBackToTheEarlierSelectionThenToTheFirstEntryAndMatchesEx
     EXPECT_EQ(window.ComboSelection(kCombo), 3);
 }
 
-TEST(GetComboText, ConfirmsOnlyChoicesAndTyping) {
+TEST(GetComboText, ActsOnTypingAndConfirmedChoicesOnlyAndTakesTheirText) {
     FakeWindow window;
     FillComboBox(window, kCombo, {"COM1", "COM2"}, true, "COM2");
     window.SetText(kCombo, "CO");
-
-    std::string text = "none";
-    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::EditChange)),
-              ComboCommand::Act);
-    EXPECT_EQ(text, "CO");
-    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::EditUpdate)),
-              ComboCommand::Ignore);
-    EXPECT_EQ(text, "CO");
-
-    // Opening the list, moving through it and confirming: only the confirmation counts.
-    int confirmations = 0;
-    for (const auto notification :
-         {ComboNotification::DropDown, ComboNotification::SelChange, ComboNotification::CloseUp,
-          ComboNotification::SelEndOk, ComboNotification::KillFocus}) {
-        text = "none";
-        confirmations +=
-            GetComboText(text, window, kCombo, N(notification)) == ComboCommand::Act ? 1 : 0;
-        EXPECT_EQ(text, "COM2");
+    // What the notification does, and the text it reads: the typed one or the entry's.
+    const std::tuple<N, ComboCommand, const char*> rows[] = {
+        {N::EditChange, ComboCommand::Act, "CO"},     {N::SelEndOk, ComboCommand::Act, "COM2"},
+        {N::EditUpdate, ComboCommand::Ignore, "CO"},  {N::DoubleClick, ComboCommand::Ignore, "CO"},
+        {N::SelChange, ComboCommand::Ignore, "COM2"}, {N::SetFocus, ComboCommand::Ignore, "COM2"},
+        {N::KillFocus, ComboCommand::Ignore, "COM2"}, {N::DropDown, ComboCommand::Ignore, "COM2"},
+        {N::CloseUp, ComboCommand::Ignore, "COM2"},
+    };
+    for (const auto& [notification, command, read] : rows) {
+        std::string text = "none";
+        EXPECT_EQ(GetComboText(text, window, kCombo, static_cast<int>(notification)), command)
+            << static_cast<int>(notification);
+        EXPECT_EQ(text, read) << static_cast<int>(notification);
     }
-    EXPECT_EQ(confirmations, 1);
-
-    text = "none";
-    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::DoubleClick)),
-              ComboCommand::Ignore);
-    EXPECT_EQ(text, "CO");
 }
 
-TEST(GetComboText, LeavesThePresetTextWithoutASelectedEntryAndCutsLongTexts) {
+TEST(GetComboText, KeepsThePresetTextWithoutAnEntryOrForAnOverlongOneAndCutsTypedText) {
     FakeWindow window;
-    window.ComboAdd(kCombo, "first");
-    window.ComboAdd(kCombo, std::string(1024, 'x'));
+    window.ComboAdd(kCombo, std::string(kMaxItemText, 'x'));
+    window.ComboAdd(kCombo, std::string(kMaxItemText + 1, 'y'));
+    const int selEndOk = static_cast<int>(N::SelEndOk);
     std::string text = "none";
-    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)),
-              ComboCommand::Act);
+    EXPECT_EQ(GetComboText(text, window, kCombo, selEndOk), ComboCommand::Act);
     EXPECT_EQ(text, "none");
     window.ComboSetSelection(kCombo, 1);
-    EXPECT_EQ(GetComboText(text, window, kCombo, N(ComboNotification::SelEndOk)),
-              ComboCommand::Act);
+    GetComboText(text, window, kCombo, selEndOk);
     EXPECT_EQ(text, "none");
+    window.ComboSetSelection(kCombo, 0);
+    GetComboText(text, window, kCombo, selEndOk);
+    EXPECT_EQ(text, std::string(kMaxItemText, 'x'));
 
     window.SetText(5, std::string(2000, 'a'));
     GetItemText(window, 5, text);
-    EXPECT_EQ(text.size(), kMaxItemText);
+    EXPECT_EQ(text, std::string(kMaxItemText, 'a'));
 }
 
 TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {
     FakeWindow window;
     const FileFilter filter = {{"All files", "*.*"}};
+    const auto ask = [&](std::string& name) {
+        return AskOpenFileName(window, name, filter, "/work", "Select Log File",
+                               FileDialogKind::NewOrExistingFile);
+    };
     std::string name = "/home/tech/logs/run.csv";
     window.fileAnswers = {std::nullopt, std::string("/tmp/new.log")};
-
-    EXPECT_FALSE(AskOpenFileName(window, name, filter, "/work", "Select Log File",
-                                 FileDialogKind::NewOrExistingFile));
+    EXPECT_FALSE(ask(name));
     EXPECT_EQ(name, "/home/tech/logs/run.csv");
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "run.csv");
     EXPECT_EQ(window.fileDialogs[0].initialFolder, "/work");
     EXPECT_EQ(window.fileDialogs[0].title, "Select Log File");
-
-    EXPECT_TRUE(AskOpenFileName(window, name, filter, "/work", "Select Log File",
-                                FileDialogKind::NewOrExistingFile));
+    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
+    EXPECT_TRUE(ask(name));
     EXPECT_EQ(name, "/tmp/new.log");
 
+    // No name part, or one longer than the dialog's buffer holds.
     name = "C:\\logs\\";
-    window.fileAnswers = {std::nullopt};
-    AskOpenFileName(window, name, filter, "/work", "t", FileDialogKind::NewOrExistingFile);
+    ask(name);
     EXPECT_EQ(window.fileDialogs.back().suggestion, "");
+    name = "/logs/" + std::string(600, 'n');
+    ask(name);
+    EXPECT_EQ(window.fileDialogs.back().suggestion, std::string(519, 'n'));
 }
 
 } // namespace

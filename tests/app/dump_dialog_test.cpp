@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,7 +23,10 @@ namespace {
 namespace d = ids::dump;
 using fakes::FakeWindow;
 using testing::ReadWholeFile;
-using testing::WriteWholeFile;
+
+// The controls a running dump disables.
+const std::set<int> kInputs = {d::kStart, d::kBrowse, d::kStartAddress, d::kBytesToRead,
+                               d::kPrefill};
 
 class DumpDialog : public ::testing::Test {
 protected:
@@ -39,27 +43,21 @@ protected:
         logic.OnCreate();
     }
 
-    void Fill(const std::string& start, const std::string& count, const std::string& prefill) {
+    void Start(const std::string& start, const std::string& count, const std::string& prefill) {
         window.SetText(d::kStartAddress, start);
         window.SetText(d::kBytesToRead, count);
         window.SetText(d::kPrefill, prefill);
+        logic.OnCommand(d::kStart, 0);
     }
-    void Tick(std::uint32_t advanceMs = 1000) {
-        ticks += advanceMs;
+    // One tick, a second after the last.
+    void Tick() {
+        ticks += 1000;
         logic.OnTimer();
     }
     std::string Text(int id) const { return window.GetText(id); }
     std::string DumpFile() const { return ReadWholeFile(context.dumpFileName); }
     std::string Memory(std::uint32_t from, std::uint32_t count) const {
         return std::string(memory.begin() + from, memory.begin() + from + count);
-    }
-    int InputsEnabled() const {
-        int enabled = 0;
-        for (const int id :
-             {d::kStart, d::kBrowse, d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
-            enabled += window.IsEnabled(id) ? 1 : 0;
-        }
-        return enabled;
     }
 
     std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(0x10000);
@@ -76,37 +74,33 @@ protected:
                           DumpClocks{[this] { return ticks; }, utc.Function()}};
 };
 
-TEST(DumpDialogCreate, ShowsTheDefaultsAndSelectsTheEcu) {
-    FakeWindow window;
-    AppContext context;
+TEST_F(DumpDialog, OpensWithTheDefaultsAndTheEcuChosen) {
     context.unitType = UnitType::Tcu;
-    context.dumpFileName = "C:\\dumps\\last.bin";
-    DumpState state;
-    DumpDialogLogic logic(window, context, state);
-
+    window.SetText(d::kSummary, "from before");
     logic.OnCreate();
-
-    EXPECT_EQ(window.timerPeriods, (std::vector<int>{1000}));
-    EXPECT_EQ(window.GetText(d::kStatus), "Inactive");
-    EXPECT_EQ(window.GetText(d::kSummary), "");
-    EXPECT_EQ(window.GetText(d::kStartAddress), "8000");
-    EXPECT_EQ(window.GetText(d::kBytesToRead), "8000");
-    EXPECT_EQ(window.GetText(d::kPrefill), "8000");
-    EXPECT_EQ(window.GetText(d::kOutputFile), "C:\\dumps\\last.bin");
-    EXPECT_TRUE(window.IsChecked(d::kUnitEcu));
-    EXPECT_FALSE(window.IsChecked(d::kUnitTcu));
+    EXPECT_EQ(window.timerPeriods.back(), 1000);
+    EXPECT_EQ(Text(d::kStatus), "Inactive");
+    EXPECT_EQ(Text(d::kSummary), "");
+    for (const int id : {d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
+        EXPECT_EQ(Text(id), "8000") << id;
+    }
+    EXPECT_EQ(Text(d::kOutputFile), context.dumpFileName);
+    EXPECT_EQ(window.checked, (std::set<int>{d::kUnitEcu}));
     EXPECT_EQ(context.unitType, UnitType::Ecu);
 }
 
-TEST_F(DumpDialog, DumpsChunkByChunkAndReportsCompletion) {
-    Fill("8000", "15", "0");
-    logic.OnCommand(d::kStart, 0);
-
+TEST_F(DumpDialog, DumpsChunkByChunkOverAnAcceptedFileAndReportsCompletion) {
+    testing::WriteWholeFile(context.dumpFileName, std::string(100, 'o'));
+    window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
+    Start("8000", "15", "0");
+    ASSERT_EQ(window.messageBoxes.size(), 1U);
+    EXPECT_EQ(window.messageBoxes[0].text, "Overwrite existing file?");
+    EXPECT_EQ(window.messageBoxes[0].style, MessageBoxStyle::YesNoExclamation);
     EXPECT_EQ(Text(d::kStatus), "Started at: 14:05...");
     EXPECT_EQ(Text(d::kSummary),
               "Prefill bytes:  \t0x0000\nStart address:  \t0x8000\nNo. of bytes:   \t0x0015\n");
-    EXPECT_EQ(InputsEnabled(), 0);
-    EXPECT_TRUE(window.IsEnabled(d::kExit));
+    EXPECT_EQ(window.progress[d::kProgress], std::make_pair(0LL, 21LL));
+    EXPECT_EQ(window.disabled, kInputs);
 
     Tick();
     EXPECT_EQ(Text(d::kResult), "Ok");
@@ -120,19 +114,16 @@ TEST_F(DumpDialog, DumpsChunkByChunkAndReportsCompletion) {
     EXPECT_EQ(Text(d::kResult), "Checksum not done (not a 32k dump)");
     EXPECT_EQ(window.progress[d::kProgress], std::make_pair(21LL, 21LL));
     EXPECT_EQ(window.beeps, 1);
-    EXPECT_EQ(InputsEnabled(), 5);
+    EXPECT_TRUE(window.disabled.empty());
     EXPECT_EQ(DumpFile(), Memory(0x8000, 0x15));
-
     // Later ticks do nothing.
     Tick();
     EXPECT_EQ(window.beeps, 1);
 }
 
 TEST_F(DumpDialog, FailedReadRetriesAndEstimatesFromThePace) {
-    Fill("8000", "8000", "0");
-    logic.OnCommand(d::kStart, 0);
+    Start("8000", "8000", "0");
     device.SetClosed(true);
-
     Tick();
     EXPECT_EQ(Text(d::kResult), "** FAILED ** - retrying...");
     EXPECT_EQ(Text(d::kCurrentAddress), "Current address:\t0x7FFF\n");
@@ -141,7 +132,7 @@ TEST_F(DumpDialog, FailedReadRetriesAndEstimatesFromThePace) {
 
     device.SetClosed(false);
     device.ClearTrace();
-    Tick(1000);
+    Tick();
     EXPECT_EQ(Text(d::kResult), "Ok");
     EXPECT_EQ(device.Writes().front(), (fakes::Bytes{0x78, 0x80, 0x00, 0x00}));
     EXPECT_EQ(Text(d::kTimes), "Estimated time: \t34min 08sec\nElapsed time:   \t00min 01sec\n"
@@ -150,8 +141,7 @@ TEST_F(DumpDialog, FailedReadRetriesAndEstimatesFromThePace) {
 
 TEST_F(DumpDialog, ImagesOf32Or64KiBAreChecksummedOverTheirLastHalf) {
     // The pre-fill alone makes a 32 KiB image of zeros.
-    Fill("8000", "0", "8000");
-    logic.OnCommand(d::kStart, 0);
+    Start("8000", "0", "8000");
     Tick();
     EXPECT_EQ(Text(d::kStatus), "* COMPLETE *");
     EXPECT_EQ(Text(d::kResult), "Checksum OK: Rom= 0000  Calc= 0000");
@@ -162,9 +152,8 @@ TEST_F(DumpDialog, ImagesOf32Or64KiBAreChecksummedOverTheirLastHalf) {
     memory[0x8006] = 0x12;
     memory[0x8007] = 0x12;
     memory[0x9000] = 0x12;
-    Fill("8000", "8000", "8000");
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
-    logic.OnCommand(d::kStart, 0);
+    Start("8000", "8000", "8000");
     for (int tick = 0; tick < 2048; ++tick) {
         Tick();
     }
@@ -173,21 +162,17 @@ TEST_F(DumpDialog, ImagesOf32Or64KiBAreChecksummedOverTheirLastHalf) {
     EXPECT_EQ(DumpFile(), std::string(0x8000, '\0') + Memory(0x8000, 0x8000));
 
     // A pre-fill above 64 KiB is cut.
-    Fill("0", "0", "20000");
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
-    logic.OnCommand(d::kStart, 0);
+    Start("0", "0", "20000");
     EXPECT_EQ(Text(d::kSummary).substr(0, 24), "Prefill bytes:  \t0x10000");
     EXPECT_EQ(std::filesystem::file_size(context.dumpFileName), 0x10000U);
 }
 
 TEST_F(DumpDialog, DuringADumpStartIsRefusedAndUnitButtonsActAtOnce) {
-    Fill("8000", "100", "0");
-    logic.OnCommand(d::kStart, 0);
+    Start("8000", "100", "0");
     Tick();
-
     // Enter may still send Start; it neither asks about the file nor rewinds the dump.
-    Fill("0", "10", "0");
-    logic.OnCommand(d::kStart, 0);
+    Start("0", "10", "0");
     EXPECT_TRUE(window.messageBoxes.empty());
     logic.OnCommand(d::kUnitTcu, 0);
     EXPECT_EQ(context.unitType, UnitType::Tcu);
@@ -198,128 +183,93 @@ TEST_F(DumpDialog, DuringADumpStartIsRefusedAndUnitButtonsActAtOnce) {
     EXPECT_EQ(context.unitType, UnitType::Ecu);
 }
 
-TEST_F(DumpDialog, ExitDuringADumpKeepsThePartWritten) {
-    Fill("8000", "8000", "4");
-    logic.OnCommand(d::kStart, 0);
-    Tick();
-    Tick();
-
-    logic.OnCommand(d::kExit, 0);
-
-    EXPECT_EQ(window.closeRequests, 1);
-    EXPECT_FALSE(state.running);
-    EXPECT_EQ(DumpFile(), std::string(4, '\0') + Memory(0x8000, 32));
-    EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
-    EXPECT_EQ(window.beeps, 0);
-    EXPECT_TRUE(window.messageBoxes.empty());
-}
-
-TEST_F(DumpDialog, ExitWhileAChunkIsUnderWayClosesWhenItHasEnded) {
+TEST_F(DumpDialog, ExitWhileAChunkIsUnderWayClosesWhenItHasEndedAndKeepsThePartWritten) {
     fakes::ManualWorker slowLine;
     context.worker = &slowLine;
-    Fill("8000", "8000", "0");
-    logic.OnCommand(d::kStart, 0);
+    Start("8000", "8000", "4");
     Tick();
     // Ticks while the chunk is under way start no other read.
     Tick();
-    EXPECT_EQ(slowLine.Waiting(), 1U);
-
+    ASSERT_EQ(slowLine.Waiting(), 1U);
     logic.OnCommand(d::kExit, 0);
     EXPECT_EQ(window.closeRequests, 0);
     ASSERT_TRUE(slowLine.RunNext());
     EXPECT_EQ(window.closeRequests, 1);
     EXPECT_FALSE(state.running);
-    EXPECT_EQ(DumpFile(), Memory(0x8000, 16));
+    EXPECT_EQ(DumpFile(), std::string(4, '\0') + Memory(0x8000, 16));
+    EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
+    Tick();
     EXPECT_FALSE(slowLine.RunNext());
 }
 
-TEST_F(DumpDialog, RefusedOverwriteLeavesTheFileAndStartsNothing) {
-    WriteWholeFile(context.dumpFileName, "keep me");
-    Fill("8000", "10", "0");
-    window.messageBoxAnswers.push_back(MessageBoxResult::No);
+// A dump that cannot go on: the last message box and the Result line say why, and the
+// dialog is ready for another start.
+struct Failure {
+    const char* file; // in the scratch folder, or a device
+    const char* prefill;
+    MessageBoxResult overwrite;
+    const char* box;
+    const char* result;
+};
 
-    logic.OnCommand(d::kStart, 0);
+const Failure kFailures[] = {
+    {"kept.bin", "0", MessageBoxResult::No, "Overwrite existing file?", ""},
+    {"missing/romdump.bin", "0", MessageBoxResult::Yes, "Can't open output file", ""},
+    {"/dev/full", "8000", MessageBoxResult::Yes, "Can't write output file\n/dev/full\n",
+     "** WRITE FAILED ** - "},
+    {"/dev/full", "0", MessageBoxResult::Yes, "Can't write output file\n/dev/full\n",
+     "** WRITE FAILED ** - "},
+};
 
-    ASSERT_EQ(window.messageBoxes.size(), 1U);
-    EXPECT_EQ(window.messageBoxes[0].text, "Overwrite existing file?");
-    EXPECT_EQ(window.messageBoxes[0].caption, "Dump file exists");
-    EXPECT_EQ(window.messageBoxes[0].style, MessageBoxStyle::YesNoExclamation);
-    Tick();
-    EXPECT_EQ(DumpFile(), "keep me");
-    EXPECT_EQ(Text(d::kStatus), "Inactive");
-    EXPECT_TRUE(device.Trace().empty());
-    EXPECT_EQ(InputsEnabled(), 5);
+class DumpFailure : public DumpDialog, public ::testing::WithParamInterface<Failure> {};
 
-    window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
-    logic.OnCommand(d::kStart, 0);
-    Tick();
-    EXPECT_EQ(DumpFile(), Memory(0x8000, 16));
-}
-
-TEST_F(DumpDialog, FileThatCannotBeCreatedIsReported) {
-    window.SetText(d::kOutputFile, folder.File("missing/romdump.bin"));
-    Fill("8000", "10", "0");
-
-    logic.OnCommand(d::kStart, 0);
-
-    ASSERT_EQ(window.messageBoxes.size(), 1U);
-    EXPECT_EQ(window.messageBoxes[0].text, "Can't open output file");
-    EXPECT_EQ(window.messageBoxes[0].caption, "RomDump error...");
-    EXPECT_EQ(context.dumpFileName, folder.File("missing/romdump.bin"));
-    EXPECT_EQ(InputsEnabled(), 5);
-}
-
-TEST_F(DumpDialog, WriteFailuresStopTheDumpWithoutCompletion) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full here";
+TEST_P(DumpFailure, IsReportedAndEndsTheDump) {
+    const Failure& failure = GetParam();
+    const std::string file = folder.File(failure.file);
+    if (file.starts_with("/dev/") && !std::filesystem::exists(file)) {
+        GTEST_SKIP() << "no " << file << " here";
     }
-    window.SetText(d::kOutputFile, "/dev/full");
-    window.messageBoxAnswers.assign(3, MessageBoxResult::Yes); // it exists
-    Fill("8000", "8000", "8000");
-    logic.OnCommand(d::kStart, 0);
-    ASSERT_EQ(window.messageBoxes.size(), 2U);
-    EXPECT_EQ(window.messageBoxes[1].caption, "RomDump error...");
-    EXPECT_EQ(Text(d::kStatus), "Inactive");
-    EXPECT_FALSE(state.running);
-
-    Fill("8000", "8000", "0");
-    logic.OnCommand(d::kStart, 0);
-    ASSERT_EQ(InputsEnabled(), 0);
+    if (std::string(failure.file) == "kept.bin") {
+        testing::WriteWholeFile(file, "keep me");
+    }
+    window.SetText(d::kOutputFile, file);
+    window.messageBoxAnswers.assign(2, failure.overwrite);
+    Start("8000", "8000", failure.prefill);
     Tick();
-    ASSERT_EQ(window.messageBoxes.size(), 4U);
-    EXPECT_EQ(window.messageBoxes[3].caption, "RomDump error...");
-    EXPECT_EQ(window.messageBoxes[3].text.rfind("Can't write output file", 0), 0U);
-    EXPECT_EQ(Text(d::kResult).rfind("** WRITE FAILED **", 0), 0U);
+    ASSERT_FALSE(window.messageBoxes.empty());
+    EXPECT_TRUE(window.messageBoxes.back().text.starts_with(failure.box))
+        << window.messageBoxes.back().text;
+    EXPECT_TRUE(Text(d::kResult).starts_with(failure.result)) << Text(d::kResult);
     EXPECT_NE(Text(d::kStatus), "* COMPLETE *");
     EXPECT_EQ(window.beeps, 0);
-    EXPECT_EQ(InputsEnabled(), 5);
+    EXPECT_TRUE(window.disabled.empty());
     EXPECT_FALSE(state.running);
+    EXPECT_EQ(context.dumpFileName, file);
+    const std::size_t boxes = window.messageBoxes.size();
     Tick();
-    EXPECT_EQ(window.messageBoxes.size(), 4U);
+    EXPECT_EQ(window.messageBoxes.size(), boxes);
+    if (std::string(failure.file) == "kept.bin") {
+        EXPECT_EQ(DumpFile(), "keep me");
+    }
 }
 
-TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
-    window.fileAnswers.push_back(std::nullopt);
-    window.fileAnswers.push_back(folder.File("other.bin"));
+INSTANTIATE_TEST_SUITE_P(Cases, DumpFailure, ::testing::ValuesIn(kFailures));
 
+TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
+    window.fileAnswers = {std::nullopt, folder.File("other.bin")};
     logic.OnCommand(d::kBrowse, 0);
     EXPECT_EQ(context.dumpFileName, folder.File("romdump.bin"));
     logic.OnCommand(d::kBrowse, 0);
-
     ASSERT_EQ(window.fileDialogs.size(), 2U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "romdump.bin");
-    EXPECT_EQ(window.fileDialogs[0].title, "Select RomDump File");
     EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
-    EXPECT_EQ(window.fileDialogs[0].filter,
-              (FileFilter{{"Binary files (bin,hex)", "*.bin;*.hex"}, {"All files", "*.*"}}));
     EXPECT_EQ(context.dumpFileName, folder.File("other.bin"));
     EXPECT_EQ(Text(d::kOutputFile), folder.File("other.bin"));
 }
 
 TEST_F(DumpDialog, FieldsThatAreNoNumberKeepThePreviousDumpsValuesAcrossDialogs) {
-    Fill("0x1000", "20", "0");
-    logic.OnCommand(d::kStart, 0);
+    Start("0x1000", "20", "0");
     Tick();
     logic.OnCommand(d::kExit, 0);
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// A window that keeps the state of its controls in memory and records what the logic did
-// to it, for tests of any window logic. Controls spring into existence when first used:
-// texts are empty, controls enabled, boxes unchecked, lists and combo boxes empty.
+// A window that keeps the state of its controls in memory and records what a window logic
+// did to it. Controls spring into existence when first used: texts are empty, controls
+// enabled, boxes unchecked, lists and combo boxes empty.
 
 #include "app/window.h"
 
@@ -35,33 +35,16 @@ struct RecordedFileDialog {
 
 class FakeWindow : public Window {
 public:
-    // Combo boxes listed here keep their entries in alphabetical order, as a sorted combo
-    // box of the toolkit does.
+    // The combo boxes listed here keep their entries in alphabetical order, as a sorted
+    // combo box of the toolkit does.
     explicit FakeWindow(std::set<int> sortedCombos = {}) : sortedCombos_(std::move(sortedCombos)) {}
 
-    // --- Window ---
     void SetText(int id, const std::string& text) override { texts[id] = text; }
-    std::string GetText(int id) const override {
-        const auto it = texts.find(id);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    void Enable(int id, bool enabled) override {
-        if (enabled) {
-            disabled.erase(id);
-        } else {
-            disabled.insert(id);
-        }
-    }
+    std::string GetText(int id) const override { return Find(texts, id, std::string()); }
+    void Enable(int id, bool enabled) override { Mark(disabled, id, !enabled); }
     void SetToolTip(int id, const std::string& text) override { toolTips[id] = text; }
-
     bool IsChecked(int id) const override { return checked.count(id) != 0; }
-    void SetChecked(int id, bool check) override {
-        if (check) {
-            checked.insert(id);
-        } else {
-            checked.erase(id);
-        }
-    }
+    void SetChecked(int id, bool check) override { Mark(checked, id, check); }
     void CheckRadioButton(int first, int last, int id) override {
         for (int other = first; other <= last; ++other) {
             checked.erase(other);
@@ -76,47 +59,32 @@ public:
 
     void ComboReset(int id) override {
         combos[id].clear();
-        comboSelection[id] = -1;
+        comboSelection.erase(id);
         texts[id].clear();
     }
     int ComboAdd(int id, const std::string& text) override {
         auto& items = combos[id];
-        int index = static_cast<int>(items.size());
+        auto at = items.end();
         if (sortedCombos_.count(id) != 0) {
-            index = static_cast<int>(std::upper_bound(items.begin(), items.end(), text) -
-                                     items.begin());
-            int& selection = comboSelection[id];
-            if (selection >= index) {
-                ++selection;
+            at = std::upper_bound(items.begin(), items.end(), text);
+            // The selected entry keeps its selection when an entry lands before it.
+            if (ComboSelection(id) >= at - items.begin()) {
+                ++comboSelection[id];
             }
-        } else if (comboSelection.count(id) == 0) {
-            comboSelection[id] = -1;
         }
-        items.insert(items.begin() + index, text);
-        return index;
+        return static_cast<int>(items.insert(at, text) - items.begin());
     }
-    int ComboCount(int id) const override {
-        const auto it = combos.find(id);
-        return it == combos.end() ? 0 : static_cast<int>(it->second.size());
-    }
+    int ComboCount(int id) const override { return static_cast<int>(Items(id).size()); }
     std::string ComboItemText(int id, int index) const override {
-        const auto it = combos.find(id);
-        if (it == combos.end() || index < 0 || index >= static_cast<int>(it->second.size())) {
-            return {};
-        }
-        return it->second[static_cast<std::size_t>(index)];
+        return index >= 0 && index < ComboCount(id) ? Items(id)[index] : std::string();
     }
-    int ComboSelection(int id) const override {
-        const auto it = comboSelection.find(id);
-        return it == comboSelection.end() ? -1 : it->second;
-    }
+    int ComboSelection(int id) const override { return Find(comboSelection, id, -1); }
     void ComboSetSelection(int id, int index) override {
-        if (index < 0 || index >= ComboCount(id)) {
-            comboSelection[id] = -1;
-            return;
+        const bool valid = index >= 0 && index < ComboCount(id);
+        comboSelection[id] = valid ? index : -1;
+        if (valid) {
+            texts[id] = ComboItemText(id, index);
         }
-        comboSelection[id] = index;
-        texts[id] = ComboItemText(id, index);
     }
 
     void SetUpDown(const UpDownSetup& setup) override {
@@ -125,7 +93,6 @@ public:
         std::snprintf(text, sizeof text, setup.base == 16 ? "%X" : "%d", setup.position);
         texts[setup.editId] = text;
     }
-
     void SetProgress(int id, long long done, long long total) override {
         progress[id] = {done, total};
     }
@@ -133,35 +100,17 @@ public:
     MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                     MessageBoxStyle style) override {
         messageBoxes.push_back({text, caption, style});
-        if (onModal) {
-            onModal(-1);
-        }
-        if (messageBoxAnswers.empty()) {
-            return MessageBoxResult::Ok;
-        }
-        const auto answer = messageBoxAnswers.front();
-        messageBoxAnswers.pop_front();
-        return answer;
+        return Next(messageBoxAnswers, MessageBoxResult::Ok);
     }
     bool AskOpenFileName(std::string& path, const FileFilter& filter,
                          const std::string& initialFolder, const std::string& title,
                          FileDialogKind kind) override {
         fileDialogs.push_back({path, filter, initialFolder, title, kind});
-        if (onModal) {
-            onModal(-2);
-        }
-        if (fileAnswers.empty() || !fileAnswers.front()) {
-            if (!fileAnswers.empty()) {
-                fileAnswers.pop_front();
-            }
-            return false;
-        }
-        path = *fileAnswers.front();
-        fileAnswers.pop_front();
-        return true;
+        const auto answer = Next(fileAnswers, std::optional<std::string>());
+        path = answer.value_or(path);
+        return answer.has_value();
     }
     void Beep() override { ++beeps; }
-
     void StartTimer(int periodMs) override { timerPeriods.push_back(periodMs); }
     // The dialog is over when onModal returns.
     void OpenModalDialog(int templateId, std::function<void()> afterClose) override {
@@ -175,10 +124,7 @@ public:
     }
     void Close() override { ++closeRequests; }
 
-    // --- for the tests ---
     bool IsEnabled(int id) const { return disabled.count(id) == 0; }
-    const std::vector<std::string>& List(int id) { return lists[id]; }
-    std::vector<std::string> ComboItems(int id) { return combos[id]; }
     std::string SelectedComboText(int id) const { return ComboItemText(id, ComboSelection(id)); }
 
     std::map<int, std::string> texts;
@@ -192,6 +138,7 @@ public:
     std::map<int, UpDownSetup> upDowns;
     std::map<int, std::pair<long long, long long>> progress;
     std::vector<RecordedMessageBox> messageBoxes;
+    // One answer per message box, in order; with none left the answer is Ok.
     std::deque<MessageBoxResult> messageBoxAnswers;
     std::vector<RecordedFileDialog> fileDialogs;
     // One answer per open-file dialog, in order: a path, or nullopt to cancel. With no
@@ -201,19 +148,35 @@ public:
     std::vector<int> timerPeriods;
     std::vector<int> modalDialogs;
     int closeRequests = 0;
-    // Runs while a modal dialog, message box (-1) or open-file dialog (-2) is open, with its
-    // template: a test delivers ticks or commands here as a nested loop would.
+    // Runs while a modal dialog is open, with its template: a test delivers ticks or
+    // commands here as the toolkit's nested loop would.
     std::function<void(int)> onModal;
 
 private:
+    template <class Map, class Value> static Value Find(const Map& map, int id, Value fallback) {
+        const auto it = map.find(id);
+        return it == map.end() ? fallback : it->second;
+    }
+    static void Mark(std::set<int>& ids, int id, bool in) {
+        if (in) {
+            ids.insert(id);
+        } else {
+            ids.erase(id);
+        }
+    }
+    template <class T> static T Next(std::deque<T>& answers, T fallback) {
+        if (answers.empty()) {
+            return fallback;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<std::string> Items(int id) const {
+        return Find(combos, id, std::vector<std::string>());
+    }
+
     std::set<int> sortedCombos_;
 };
 
 } // namespace korvane::fakes
-
-// The name the fake window had first; tests written against it keep working.
-namespace korvane::testing {
-using fakes::FakeWindow;
-using fakes::RecordedFileDialog;
-using fakes::RecordedMessageBox;
-} // namespace korvane::testing

@@ -2,52 +2,72 @@
 
 #include "app/manual_worker.h"
 #include "app/unit_fixture.h"
-#include "link/unit_type.h"
+#include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 namespace korvane {
 namespace {
 
+namespace m = ids::main;
 using Lines = std::vector<std::string>;
-using fakes::Bytes;
 
-int N(ComboNotification notification) {
-    return static_cast<int>(notification);
-}
-
+// The unit's memory holds 0, 3, 6, ... from address 0 on.
 class MainWindowTest : public ::testing::Test, protected fakes::UnitFixture {
 protected:
-    explicit MainWindowTest(const std::string& monitor = fakes::kTestMonitor)
-        : UnitFixture(monitor) {}
-
-    void Command(int id, int notification = 0) { logic.OnCommand(id, notification); }
+    MainWindowTest() {
+        for (std::size_t i = 0; i < memory.size(); ++i) {
+            memory[i] = static_cast<std::uint8_t>(i * 3);
+        }
+    }
+    void Command(int id, ComboNotification notification = {}) {
+        logic.OnCommand(id, static_cast<int>(notification));
+    }
     void Ticks(int count) {
         for (int i = 0; i < count; ++i) {
             logic.OnTimer();
         }
     }
     void TypePort(const std::string& text) {
-        window.SetText(3001, text);
-        Command(3001, N(ComboNotification::EditChange));
+        window.SetText(m::kPortCombo, text);
+        Command(m::kPortCombo, ComboNotification::EditChange);
     }
-    void ChooseEntry(int comboId, const std::string& text) {
-        const auto items = window.ComboItems(comboId);
+    void Choose(int comboId, const std::string& text) {
+        const auto& items = window.combos[comboId];
         const auto it = std::find(items.begin(), items.end(), text);
         ASSERT_NE(it, items.end()) << text;
         window.ComboSetSelection(comboId, static_cast<int>(it - items.begin()));
-        Command(comboId, N(ComboNotification::SelEndOk));
+        Command(comboId, ComboNotification::SelEndOk);
     }
-    bool AtRest() const {
-        return window.IsEnabled(3004) && !window.IsEnabled(3005) && window.IsEnabled(3017) &&
-               !window.IsEnabled(3018);
+    // Port 3 attached, the window created and the first ROM ID group chosen.
+    void CreateWithUnit() {
+        sandbox.Attach(3);
+        logic.OnCreate();
+        Choose(m::kRomIdCombo, "12AB05  Test unit");
     }
     void OpenLog(const std::string& name = "log.csv") {
         window.fileAnswers.push_back(folder.Path(name));
-        Command(2001);
+        Command(ids::kMenuOpenLog);
+    }
+    bool AtRest() const {
+        return window.IsEnabled(m::kMemRead) && !window.IsEnabled(m::kMemStop) &&
+               window.IsEnabled(m::kParamRead) && !window.IsEnabled(m::kParamStop);
+    }
+    // A list's last line, or a text box's text.
+    std::string Shown(int id) {
+        if (id != m::kMemList && id != m::kParamList) {
+            return window.GetText(id);
+        }
+        const Lines& list = window.lists[id];
+        return list.empty() ? "(empty)" : list.back();
+    }
+    auto UpDown(int id) {
+        const UpDownSetup& u = window.upDowns[id];
+        return std::make_tuple(u.editId, u.lower, u.upper, u.position, u.base);
     }
 
     MainWindowLogic logic{window, context};
@@ -57,335 +77,284 @@ TEST_F(MainWindowTest, CreationLoadsOpensAndSetsUpEveryControl) {
     sandbox.Attach(1);
     sandbox.Attach(3);
     sandbox.Attach(10);
+    context.startupMessages = {"Working in the start folder"};
     logic.OnCreate();
 
     EXPECT_EQ(window.timerPeriods, (std::vector<int>{100}));
-    // The loaders echoed into the message list, naming the files as the user knows them.
-    const Lines& echo = window.List(3003);
-    EXPECT_EQ(echo.front(), "*** Reading: paramdef.ini");
+    // Start-up's lines, then the loaders' echo naming the files as the user knows them.
+    const Lines& echo = window.lists[m::kMemList];
+    ASSERT_GE(echo.size(), 2U);
+    EXPECT_EQ(echo[0], "Working in the start folder");
+    EXPECT_EQ(echo[1], "*** Reading: paramdef.ini");
     EXPECT_NE(std::find(echo.begin(), echo.end(), "*** Reading: SelectMonitor.ini"), echo.end());
-    EXPECT_NE(std::find(echo.begin(), echo.end(), "12AB05"), echo.end());
     // CommPort=3 opened, listed in the sorted port list and selected.
     EXPECT_EQ(port.PortName(), "COM3");
-    EXPECT_EQ(window.ComboItems(3001), (Lines{"COM1", "COM10", "COM3"}));
-    EXPECT_EQ(window.SelectedComboText(3001), "COM3");
-    EXPECT_EQ(window.GetText(3014), "Ok");
-    EXPECT_NE(window.toolTips[3014].find("COM3 on " + sandbox.Link(3)), std::string::npos);
+    EXPECT_EQ(window.combos[m::kPortCombo], (Lines{"COM1", "COM10", "COM3"}));
+    EXPECT_EQ(window.SelectedComboText(m::kPortCombo), "COM3");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "Ok");
+    EXPECT_NE(window.toolTips[m::kPortStatus].find("COM3 on " + sandbox.Link(3)),
+              std::string::npos);
     EXPECT_TRUE(window.messageBoxes.empty());
-    // The ROM-ID list in file order with "null" preselected; nothing selected in the store.
-    EXPECT_EQ(window.ComboItems(3015), (Lines{"12AB05  Test unit", "null", "99FF00  Other"}));
-    EXPECT_EQ(window.SelectedComboText(3015), "null");
+    // The ROM ID list in file order with "null" preselected; no group selected yet.
+    EXPECT_EQ(window.combos[m::kRomIdCombo], (Lines{"12AB05  Test unit", "null", "99FF00  Other"}));
+    EXPECT_EQ(window.SelectedComboText(m::kRomIdCombo), "null");
     EXPECT_EQ(store.SelectedGroup(), nullptr);
 
-    EXPECT_EQ(window.tabStops[3003].size(), 20U);
-    EXPECT_EQ(window.tabStops[3003].front(), 25);
-    EXPECT_EQ(window.tabStops[3003].back(), 253);
-    EXPECT_EQ(window.tabStops[3016], (std::vector<int>{25, 45, 140, 150, 160}));
-
-    EXPECT_EQ(window.GetText(3009), "1000");
-    EXPECT_EQ(window.upDowns[3020].base, 16);
-    EXPECT_EQ(window.upDowns[3020].upper, 0xFFFF);
-    EXPECT_EQ(window.GetText(3010), "16");
-    EXPECT_EQ(window.upDowns[3019].base, 10);
-    EXPECT_EQ(window.upDowns[3019].lower, 1);
-    EXPECT_EQ(window.upDowns[3019].upper, 16);
-    EXPECT_EQ(window.GetText(3055), "1000");
-    EXPECT_EQ(window.upDowns[3048].base, 16);
+    EXPECT_EQ(window.tabStops[m::kMemList].size(), 20U);
+    EXPECT_EQ(window.tabStops[m::kMemList].back(), 253);
+    EXPECT_EQ(window.tabStops[m::kParamList], (std::vector<int>{25, 45, 140, 150, 160}));
+    EXPECT_EQ(UpDown(m::kMemAddressUpDown),
+              std::make_tuple(m::kMemAddressEdit, 0, 0xFFFF, 0x1000, 16));
+    EXPECT_EQ(UpDown(m::kMemCountUpDown), std::make_tuple(m::kMemCountEdit, 1, 16, 16, 10));
+    EXPECT_EQ(UpDown(m::kWriteAddressUpDown),
+              std::make_tuple(m::kWriteAddressEdit, 0, 0xFFFF, 0x1000, 16));
 
     EXPECT_TRUE(AtRest());
-    EXPECT_TRUE(window.IsChecked(3042));
-    EXPECT_TRUE(window.IsChecked(3053));
-    EXPECT_FALSE(window.IsChecked(3021));
+    EXPECT_EQ(window.checked, (std::set<int>{m::kUnitEcu, m::kModeBytes}));
     EXPECT_EQ(context.unitType, UnitType::Ecu);
     EXPECT_EQ(context.readMemoryMode, ReadMemoryMode::Bytes);
     EXPECT_EQ(context.runState, RunState::Idle);
     EXPECT_TRUE(device.Trace().empty());
 }
 
-TEST_F(MainWindowTest, APreferredPortThatWillNotOpenGivesWayToTheFirstFound) {
+TEST_F(MainWindowTest, APreferredPortThatWillNotOpenOrAScanGivesWayToTheFirstFound) {
     sandbox.Attach(2);
     sandbox.Attach(5);
     logic.OnCreate();
     EXPECT_EQ(port.PortName(), "COM2");
-    EXPECT_EQ(window.SelectedComboText(3001), "COM2");
-    EXPECT_EQ(window.GetText(3014), "Ok");
+    EXPECT_EQ(window.SelectedComboText(m::kPortCombo), "COM2");
+    // A scan stops the run first.
+    sandbox.Attach(1);
+    window.SetChecked(m::kParamRepeat, true);
+    Command(m::kParamRead);
+    Command(m::kScanPorts);
+    EXPECT_TRUE(AtRest());
+    EXPECT_EQ(port.PortName(), "COM1");
+    EXPECT_EQ(window.SelectedComboText(m::kPortCombo), "COM1");
 }
 
-TEST_F(MainWindowTest, WithoutAnyPortTheScanSaysSoAndTheStatusIsError) {
+TEST_F(MainWindowTest, WithoutAnyPortTheScanSaysSoAndGetRomIdFindsNoComms) {
     logic.OnCreate();
     ASSERT_EQ(window.messageBoxes.size(), 1U);
     EXPECT_EQ(window.messageBoxes[0].text, "Serial Port Scan...");
     EXPECT_EQ(window.messageBoxes[0].caption, "No serial ports found!\n");
-    EXPECT_EQ(window.GetText(3014), "Error");
-    EXPECT_EQ(window.toolTips[3014], "No serial ports found");
-    EXPECT_EQ(window.ComboCount(3001), 0);
+    EXPECT_EQ(window.GetText(m::kPortStatus), "Error");
+    EXPECT_EQ(window.toolTips[m::kPortStatus], "No serial ports found");
+    EXPECT_EQ(window.ComboCount(m::kPortCombo), 0);
 
-    // Get ROM ID with no port: the placeholder, then "no comms" without any traffic.
-    Command(3006);
-    EXPECT_EQ(window.GetText(3007), "------------");
+    Command(m::kGetRomId);
     Ticks(1);
-    EXPECT_EQ(window.GetText(3007), "no comms");
-    EXPECT_EQ(context.runState, RunState::Idle);
+    EXPECT_EQ(window.GetText(m::kRomIdEdit), "no comms");
     EXPECT_TRUE(device.Trace().empty());
 }
 
-TEST_F(MainWindowTest, TypingOrChoosingAPortNameTriesEveryText) {
+TEST_F(MainWindowTest, TypingOrChoosingAPortNameOpensIt) {
     sandbox.Attach(1);
     sandbox.Attach(3);
     logic.OnCreate();
-    for (const char* partial : {"C", "CO", "COM"}) {
-        TypePort(partial);
-        EXPECT_EQ(window.GetText(3014), "error") << partial;
-        EXPECT_FALSE(port.IsOpen()) << partial;
-    }
-    EXPECT_NE(window.toolTips[3014].find("COM: not a known port name"), std::string::npos)
-        << window.toolTips[3014];
     TypePort("COM3");
-    EXPECT_EQ(window.GetText(3014), "Ok");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "Ok");
     EXPECT_EQ(port.PortName(), "COM3");
-
-    // A port that is pinned to a missing device names the device and the reason.
+    // A port pinned to a missing device names the device and the reason.
     TypePort("COM4");
-    EXPECT_EQ(window.GetText(3014), "error");
-    EXPECT_NE(window.toolTips[3014].find(sandbox.Link(4)), std::string::npos);
-    EXPECT_NE(window.toolTips[3014].find("No such file or directory"), std::string::npos);
+    EXPECT_EQ(window.GetText(m::kPortStatus), "error");
+    EXPECT_NE(window.toolTips[m::kPortStatus].find(sandbox.Link(4) + ": No such file"),
+              std::string::npos);
 
     // Choosing the open port does nothing; moving through the list is no choice.
     TypePort("COM3");
-    window.SetText(3014, "unchanged");
-    ChooseEntry(3001, "COM3");
-    EXPECT_EQ(window.GetText(3014), "unchanged");
-    window.ComboSetSelection(3001, 0);
-    Command(3001, N(ComboNotification::SelChange));
+    window.SetText(m::kPortStatus, "unchanged");
+    Choose(m::kPortCombo, "COM3");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "unchanged");
+    window.ComboSetSelection(m::kPortCombo, 0);
+    Command(m::kPortCombo, ComboNotification::SelChange);
     EXPECT_EQ(port.PortName(), "COM3");
-    ChooseEntry(3001, "COM1");
+    Choose(m::kPortCombo, "COM1");
     EXPECT_EQ(port.PortName(), "COM1");
-    EXPECT_EQ(window.GetText(3014), "Ok");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "Ok");
 }
 
-TEST_F(MainWindowTest, ScanStopsTheRunAndOpensTheFirstPortFound) {
-    sandbox.Attach(2);
+TEST_F(MainWindowTest, ARomIdFromTheUnitOrTheListSelectsItsGroupAndRefreshesTheView) {
     sandbox.Attach(3);
     logic.OnCreate();
-    ASSERT_EQ(port.PortName(), "COM3");
-    window.SetChecked(3022, true);
-    Command(3017);
-    Command(3041);
-    EXPECT_TRUE(AtRest());
-    EXPECT_EQ(context.runState, RunState::Idle);
-    EXPECT_EQ(port.PortName(), "COM2");
-    EXPECT_EQ(window.SelectedComboText(3001), "COM2");
-    EXPECT_EQ(window.GetText(3014), "Ok");
-}
-
-TEST_F(MainWindowTest, ARomIdFromTheUnitSelectsItsGroupAndRefreshesTheView) {
-    sandbox.Attach(3);
-    logic.OnCreate();
-    Command(3006);
+    Command(m::kGetRomId);
     Ticks(1);
-    EXPECT_EQ(window.GetText(3007), "12AB05");
-    EXPECT_EQ(store.SelectedRomIdText(), "12AB05");
-    EXPECT_EQ(window.SelectedComboText(3015), "12AB05  Test unit");
-    EXPECT_EQ(window.List(3016), (Lines{"0010: Volts \t??", "0011: Speed \t??", "0012: Temp \t??",
-                                        "0020: InputSwitches \t??"}));
-    EXPECT_EQ(window.GetText(3030), "0020");
-    EXPECT_EQ(window.GetText(3040), "0001");
+    EXPECT_EQ(window.GetText(m::kRomIdEdit), "12AB05");
+    EXPECT_EQ(window.SelectedComboText(m::kRomIdCombo), "12AB05  Test unit");
+    EXPECT_EQ(window.lists[m::kParamList], (Lines{"0010: Volts \t??", "0011: Speed \t??",
+                                                  "0012: Temp \t??", "0020: InputSwitches \t??"}));
+    EXPECT_EQ(window.GetText(m::kInputSwitchAddress), "0020");
+    EXPECT_EQ(window.GetText(m::kIoSwitchAddress), "0001");
 
-    // A unit that does not answer: "error", and the selection stays.
-    device.SetResponder({});
-    Command(3006);
-    Ticks(1);
-    EXPECT_EQ(window.GetText(3007), "error");
-    EXPECT_EQ(store.SelectedRomIdText(), "12AB05");
-}
-
-TEST_F(MainWindowTest, AChoiceInTheRomIdListSelectsAndRefreshes) {
-    logic.OnCreate();
-    ChooseEntry(3015, "99FF00  Other");
-    EXPECT_EQ(store.SelectedRomIdText(), "99FF00");
-    EXPECT_EQ(window.List(3016),
+    Choose(m::kRomIdCombo, "99FF00  Other");
+    EXPECT_EQ(window.lists[m::kParamList],
               (Lines{"0030: Volts \t??", "0031: Twice \t??", "0041: IOSwitches \t??"}));
-    EXPECT_EQ(window.GetText(3030), "0000");
-    EXPECT_EQ(window.GetText(3040), "0041");
-
-    // Text that matches no group keeps the selection; the view is refreshed from it.
-    window.SetText(3015, "77");
-    window.ListReset(3016);
-    Command(3015, N(ComboNotification::EditChange));
+    EXPECT_EQ(window.GetText(m::kIoSwitchAddress), "0041");
+    // Text that matches no group, or a unit that does not answer, keeps the selection.
+    window.SetText(m::kRomIdCombo, "77");
+    Command(m::kRomIdCombo, ComboNotification::EditChange);
+    device.SetResponder({});
+    Command(m::kGetRomId);
+    Ticks(1);
+    EXPECT_EQ(window.GetText(m::kRomIdEdit), "error");
     EXPECT_EQ(store.SelectedRomIdText(), "99FF00");
-    EXPECT_EQ(window.List(3016).size(), 3U);
-    EXPECT_TRUE(device.Trace().empty());
 }
 
-TEST_F(MainWindowTest, ReadParametersListsLogsAndShowsTheSwitches) {
-    sandbox.Attach(3);
-    logic.OnCreate();
-    ChooseEntry(3015, "12AB05  Test unit");
-    memory[0x10] = 150;
-    memory[0x11] = 7;
-    memory[0x12] = 50;
-    memory[0x20] = 0x0F;
-    memory[0x01] = 0xF0;
+TEST_F(MainWindowTest, ReadParametersShowsAndLogsEveryPassUntilStoppedAndAFailedLogWrite) {
+    CreateWithUnit();
     OpenLog();
-    EXPECT_EQ(window.GetText(3023), folder.Path("log.csv"));
-
-    window.SetChecked(3022, true);
-    Command(3017);
-    EXPECT_FALSE(window.IsEnabled(3004));
-    EXPECT_FALSE(window.IsEnabled(3005));
-    EXPECT_FALSE(window.IsEnabled(3017));
-    EXPECT_TRUE(window.IsEnabled(3018));
+    EXPECT_EQ(window.GetText(m::kLogStatus), folder.Path("log.csv"));
+    window.SetChecked(m::kParamRepeat, true);
+    Command(m::kParamRead);
     Ticks(2);
-    EXPECT_EQ(window.List(3016),
-              (Lines{"Bytes read: 4  Count: 1", "0010 \t0x96 \t= Volts \t12.00 V",
-                     "0011 \t0x07 \t= Speed \t7", "0012 \t0x32 \t= Temp \t10 C",
-                     "0020 \t0x0F \t= InputSwitches \t0x0F"}));
-    EXPECT_EQ(window.GetText(3029), "0F");
-    EXPECT_EQ(window.GetText(3039), "F0");
-    EXPECT_EQ(window.GetText(3011), "1");
-    EXPECT_EQ(window.GetText(3028), "0");
-    EXPECT_EQ(window.GetText(3031), "0");
-    EXPECT_EQ(window.GetText(3038), "1");
+    EXPECT_EQ(window.GetText(m::kInputSwitchValue), "60");
+    EXPECT_EQ(window.GetText(m::kIoSwitchValue), "03");
+    EXPECT_EQ(LogLines(),
+              (Lines{"01:02:03.004,Starting log session.", "01:02:03.004,*** Read Parameters ***",
+                     "01:02:03.004,Volts,Speed,Temp,InputSwitches,",
+                     "01:02:03.004,3.84,51,14,0x60,", "01:02:03.004,3.84,51,14,0x60,"}));
 
     // Stop takes effect when its command returns: no further pass.
-    Command(3018);
+    Command(m::kParamStop);
     EXPECT_TRUE(AtRest());
     const auto traffic = device.Trace().size();
     Ticks(2);
     EXPECT_EQ(device.Trace().size(), traffic);
 
-    Command(2002);
-    EXPECT_EQ(window.GetText(3023), "Closed.");
-    EXPECT_EQ(LogLines(),
-              (Lines{"01:02:03.004,Starting log session.", "01:02:03.004,*** Read Parameters ***",
-                     "01:02:03.004,Volts,Speed,Temp,InputSwitches,",
-                     "01:02:03.004,12.00,7,10,0x0F,", "01:02:03.004,12.00,7,10,0x0F,"}));
+    // A log that can no longer be written says so; the reading goes on.
+    std::filesystem::remove(folder.Path("log.csv"));
+    Command(m::kParamRead);
+    Ticks(2);
+    EXPECT_EQ(window.GetText(m::kLogStatus), "Write failed: " + folder.Path("log.csv"));
+    EXPECT_EQ(session.ParameterPassCount(), 4);
 }
 
-TEST_F(MainWindowTest, WithoutRepeatAReadIsOnePassThenTheButtonsRest) {
-    logic.OnCreate();
-    ChooseEntry(3015, "12AB05  Test unit");
+TEST_F(MainWindowTest, AFailedReadIsShownAsAPassAndLeavesTheSwitches) {
+    CreateWithUnit();
+    window.SetText(m::kInputSwitchValue, "--");
     device.SetClosed(true);
-    Command(3017);
+    Command(m::kParamRead);
     Ticks(3);
-    // The failed reads of a closed port still count as a pass.
-    EXPECT_EQ(window.List(3016).front(), "Bytes read: -1  Count: 0");
+    EXPECT_EQ(window.lists[m::kParamList].front(), "Bytes read: -1  Count: 0");
+    EXPECT_EQ(window.GetText(m::kInputSwitchValue), "--");
     EXPECT_TRUE(AtRest());
     EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 
+// What a command of the unit's groups shows.
+struct ShownRow {
+    int command;
+    int ticks;
+    int control;
+    std::string shown; // the control's text, or the last line of a list
+};
+
+TEST_F(MainWindowTest, EachReadOrWriteCommandShowsItsOutcome) {
+    const ShownRow rows[] = {
+        {m::kParamRead, 1, m::kParamList, "0020 \t0x60 \t= InputSwitches \t0x60"},
+        {m::kMemRead, 1, m::kMemList, "100F\t2D"},
+        {m::kMemClear, 0, m::kMemList, "(empty)"},
+        {m::kWrite, 0, m::kWriteResult, "0x5a"},
+        {ids::kMenuCloseLog, 0, m::kLogStatus, "Closed."},
+    };
+    CreateWithUnit();
+    window.SetText(m::kWriteDataEdit, "5A");
+    for (const auto& row : rows) {
+        window.SetText(row.control, "before");
+        window.lists[row.control] = {"before"};
+        Command(row.command);
+        Ticks(row.ticks);
+        EXPECT_EQ(Shown(row.control), row.shown) << "command " << row.command;
+    }
+}
+
+TEST_F(MainWindowTest, RadioAndMenuCommands) {
+    CreateWithUnit();
+    const std::pair<int, UnitType> units[] = {{m::kUnitAircon, UnitType::Aircon},
+                                              {m::kUnitCruise, UnitType::Cruise},
+                                              {m::kUnit4ws, UnitType::FourWs},
+                                              {m::kUnitTcu, UnitType::Tcu},
+                                              {m::kUnitEcu, UnitType::Ecu}};
+    for (const auto& [id, unit] : units) {
+        Command(id);
+        EXPECT_EQ(context.unitType, unit) << id;
+    }
+    Command(m::kModeBlocks);
+    EXPECT_EQ(context.readMemoryMode, ReadMemoryMode::Blocks);
+    Command(m::kModeBytes);
+    EXPECT_EQ(context.readMemoryMode, ReadMemoryMode::Bytes);
+
+    window.SetChecked(m::kParamRepeat, true);
+    Command(m::kParamRead);
+    // Ticks from the About box keep a run going.
+    window.onModal = [this](int) { Ticks(2); };
+    Command(ids::kMenuAbout);
+    EXPECT_EQ(session.ParameterPassCount(), 2);
+    // The dump stops the run first and leaves the ECU chosen.
+    Command(m::kUnitTcu);
+    window.onModal = [this](int) { EXPECT_TRUE(AtRest()); };
+    Command(ids::kMenuDumpMemory);
+    EXPECT_EQ(window.modalDialogs, (std::vector<int>{ids::kAboutTemplate, ids::kDumpTemplate}));
+    EXPECT_EQ(context.unitType, UnitType::Ecu);
+    EXPECT_TRUE(window.IsChecked(m::kUnitEcu));
+    EXPECT_EQ(context.runState, RunState::Idle);
+
+    Command(ids::kMenuChecksumFile);
+    ASSERT_EQ(window.fileDialogs.size(), 1U);
+    EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
+    // Unknown IDs do nothing; Exit asks the window to close.
+    device.ClearTrace();
+    Command(4242);
+    Command(m::kRomIdEdit);
+    EXPECT_EQ(window.closeRequests, 0);
+    Command(ids::kMenuExit);
+    EXPECT_EQ(window.closeRequests, 1);
+    EXPECT_TRUE(device.Trace().empty());
+}
+
 TEST_F(MainWindowTest, WorkOnASlowLineIsShownWhenItEndsAndStopActsAtOnce) {
-    sandbox.Attach(3);
-    logic.OnCreate();
-    ChooseEntry(3015, "12AB05  Test unit");
+    CreateWithUnit();
     fakes::ManualWorker slowLine;
     context.worker = &slowLine;
-    window.SetChecked(3022, true);
-    Command(3017);
+    window.SetChecked(m::kParamRepeat, true);
+    Command(m::kParamRead);
     Ticks(3);
     // One pass under way; the list still shows the placeholders until it ends.
     ASSERT_EQ(slowLine.Waiting(), 1U);
-    EXPECT_EQ(window.List(3016).front(), "0010: Volts \t??");
+    EXPECT_EQ(window.lists[m::kParamList].front(), "0010: Volts \t??");
     // Another port chosen meanwhile waits for the pass to end.
     TypePort("COM4");
     EXPECT_EQ(port.PortName(), "COM3");
 
-    Command(3018);
+    Command(m::kParamStop);
     EXPECT_TRUE(AtRest());
     ASSERT_TRUE(slowLine.RunNext());
-    EXPECT_EQ(window.List(3016).front(), "Bytes read: 4  Count: 0");
+    EXPECT_EQ(window.lists[m::kParamList].front(), "Bytes read: 4  Count: 0");
     ASSERT_TRUE(slowLine.RunNext());
-    EXPECT_EQ(window.GetText(3014), "error");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "error");
     // The run ended with Stop: no pass follows the one under way.
     Ticks(3);
     EXPECT_EQ(slowLine.Waiting(), 0U);
     EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 
-TEST_F(MainWindowTest, AFailedLogWriteIsShownAndTheReadingGoesOn) {
+TEST_F(MainWindowTest, OpenLogAsksForTheFileAndShowsWhatOpened) {
     logic.OnCreate();
-    ChooseEntry(3015, "12AB05  Test unit");
-    OpenLog();
-    std::filesystem::remove(folder.Path("log.csv"));
-    window.SetChecked(3022, true);
-    Command(3017);
-    Ticks(2);
-    EXPECT_EQ(window.GetText(3023), "Write failed: " + folder.Path("log.csv"));
-    EXPECT_EQ(session.ParameterPassCount(), 2);
-    EXPECT_EQ(window.List(3016).size(), 5U);
-}
-
-TEST_F(MainWindowTest, LogCommands) {
-    logic.OnCreate();
-    const std::string before = window.GetText(3023);
-    window.fileAnswers.push_back(std::nullopt);
-    Command(2001);
+    window.SetText(m::kLogStatus, "unchanged");
+    Command(ids::kMenuOpenLog);
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "korvane.csv");
-    EXPECT_EQ(window.fileDialogs[0].title, "Select Log File");
     EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
-    EXPECT_EQ(window.fileDialogs[0].filter,
-              (FileFilter{{"Log files (txt,log,csv)", "*.txt;*.log;*.csv"}, {"All files", "*.*"}}));
-    EXPECT_EQ(window.GetText(3023), before);
-    EXPECT_EQ(context.logFileName, "korvane.csv");
+    EXPECT_EQ(window.GetText(m::kLogStatus), "unchanged");
 
     OpenLog("run.txt");
     EXPECT_TRUE(log.IsOpen());
-    EXPECT_EQ(log.Separator(), ' ');
-    EXPECT_EQ(window.fileDialogs.back().suggestion, "korvane.csv");
     EXPECT_EQ(context.logFileName, folder.Path("run.txt"));
-
     // A log that cannot be opened does not leave the earlier name on show.
     OpenLog("missing/dir/x.csv");
     EXPECT_FALSE(log.IsOpen());
-    EXPECT_EQ(window.GetText(3023), "Open failed: " + folder.Path("missing/dir/x.csv"));
-
-    Command(2002);
-    EXPECT_EQ(window.GetText(3023), "Closed.");
-}
-
-TEST_F(MainWindowTest, MenuUnitAndModeCommands) {
-    logic.OnCreate();
-    // Ticks from the About box keep a run going.
-    ChooseEntry(3015, "12AB05  Test unit");
-    window.SetChecked(3022, true);
-    Command(3017);
-    window.onModal = [this](int) { Ticks(2); };
-    Command(109);
-    EXPECT_EQ(window.modalDialogs, (std::vector<int>{103}));
-    EXPECT_EQ(session.ParameterPassCount(), 2);
-    Command(3018);
-    device.ClearTrace();
-    Command(3044, 5);
-    EXPECT_EQ(context.unitType, UnitType::Aircon);
-    Command(3046);
-    EXPECT_EQ(context.unitType, UnitType::Cruise);
-    Command(3042);
-    EXPECT_EQ(context.unitType, UnitType::Ecu);
-    Command(3054);
-    EXPECT_EQ(context.readMemoryMode, ReadMemoryMode::Blocks);
-    Command(3053);
-    EXPECT_EQ(context.readMemoryMode, ReadMemoryMode::Bytes);
-
-    // Unknown IDs do nothing.
-    Command(4242);
-    Command(3007, 1);
-    EXPECT_EQ(window.closeRequests, 0);
-    Command(107);
-    EXPECT_EQ(window.closeRequests, 1);
-    EXPECT_TRUE(device.Trace().empty());
-}
-
-class MainWindowNoNullTest : public MainWindowTest {
-protected:
-    MainWindowNoNullTest() : MainWindowTest("[AB]\n[CD]\nName=x\n") {}
-};
-
-TEST_F(MainWindowNoNullTest, WithoutANullEntryTheFirstIsPreselected) {
-    logic.OnCreate();
-    EXPECT_EQ(window.ComboItems(3015), (Lines{"AB", "CD  x"}));
-    EXPECT_EQ(window.SelectedComboText(3015), "AB");
+    EXPECT_EQ(window.GetText(m::kLogStatus), "Open failed: " + folder.Path("missing/dir/x.csv"));
 }
 
 } // namespace

@@ -1,280 +1,178 @@
 #include "app/run_control.h"
 
-#include "fake_window.h"
+#include "app/fake_window.h"
+#include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <ostream>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace korvane {
 namespace {
 
-using fakes::FakeWindow;
+namespace m = ids::main;
 
-constexpr int kMemRead = 3004;
-constexpr int kMemStop = 3005;
-constexpr int kParamRead = 3017;
-constexpr int kParamStop = 3018;
-constexpr int kMemRepeat = 3021;
-constexpr int kParamRepeat = 3022;
-
-// Records every pass with its firstPass flag, e.g. "P1" for a first Read Parameters pass.
-// A pass ends at once, or, while `hold` is set, when the test calls Finish(), as a pass on
-// the worker thread ends some time after the tick that started it.
+// Records every pass with its firstPass flag ("P1" is a first Read Parameters pass; a
+// single-bytes pass is "M", a ROM ID request "R"), three blocks to a sweep. A pass ends at
+// once, or, while `hold` is set, when the test finishes it, as a pass on the worker thread
+// ends some time after the tick that started it.
 class RecordingPasses final : public RunPasses {
 public:
     void RequestRomId(std::function<void()> finished) override { Start("R", finished); }
     void ReadMemoryBytes(std::function<void()> finished) override { Start("M", finished); }
     void ReadMemoryBlock(bool firstPass, std::function<void(bool)> finished) override {
-        block = (block + 1) % blocksPerSweep;
-        const bool sweepDone = block == 0;
-        Start(std::string("B") + (firstPass ? "1" : "0"),
-              [finished, sweepDone] { finished(sweepDone); });
+        const bool sweepDone = ++block % 3 == 0;
+        Start(firstPass ? "B1" : "B0", [finished, sweepDone] { finished(sweepDone); });
     }
     void ReadParameters(bool firstPass, std::function<void()> finished) override {
-        Start(std::string("P") + (firstPass ? "1" : "0"), finished);
+        Start(firstPass ? "P1" : "P0", finished);
     }
-
     void Start(const std::string& pass, std::function<void()> finished) {
         EXPECT_FALSE(underWay) << "a pass started while another was under way";
-        log.push_back(pass);
+        log += (log.empty() ? "" : " ") + pass;
         underWay = std::move(finished);
         if (!hold) {
             Finish();
         }
     }
     void Finish() {
-        ASSERT_TRUE(underWay);
-        auto finished = std::move(underWay);
-        underWay = nullptr;
-        finished();
+        ASSERT_TRUE(underWay) << "no pass under way";
+        std::exchange(underWay, nullptr)();
     }
 
-    std::vector<std::string> log;
+    std::string log;
     std::function<void()> underWay;
     bool hold = false;
-    int blocksPerSweep = 3;
     int block = 0;
 };
 
-class RunControlTest : public ::testing::Test {
+constexpr const char* kAtRest = "MemRead ParamRead";
+
+// A run of events, one letter each (spaces only for reading):
+//   M, P, R  Read Memory, Read Parameters, Get ROM ID clicked
+//   S        Stop clicked: the buttons are at rest as soon as its command returns
+//   s        a stop posted by a command that has not yet returned
+//   x        a stop sent, acting at once
+//   d        a command opens a dialog in which two ticks arrive
+//   t        a tick of the poll timer
+//   + -      both Repeat boxes checked, unchecked
+//   B        Blocks mode chosen
+//   h f      passes from now on wait to be finished; the pass under way finishes
+struct RunCase {
+    const char* events;
+    const char* passes;
+    const char* buttons; // the enabled Read and Stop buttons afterwards
+    RunState state;
+};
+
+const RunCase kCases[] = {
+    {"M", "", "MemStop", RunState::ReadMemoryRunning},
+    {"P", "", "ParamStop", RunState::ReadParametersRunning},
+    {"S", "", kAtRest, RunState::Idle},
+    // Without Repeat a run is one pass.
+    {"P t t t t M t t t", "P1 M", kAtRest, RunState::Idle},
+    // Repeat is read after every pass; in Blocks mode only after a whole sweep.
+    {"+ P t t t - t t t", "P1 P0 P0 P0", kAtRest, RunState::Idle},
+    {"B M t t + t t - t t t t t", "B1 B0 B0 B0 B0 B0", kAtRest, RunState::Idle},
+    // Stop mid-sweep acts at once, and the next read is a first pass again; a change of
+    // mode mid-run is not.
+    {"B + M t t S t t M t", "B1 B0 B1", "MemStop", RunState::ReadMemoryRunning},
+    {"+ M t B t", "M B0", "MemStop", RunState::ReadMemoryRunning},
+    // A ROM ID request runs once at the next tick, in place of any run, and leaves the
+    // buttons; a read clicked while it waits replaces it.
+    {"R t t t", "R", "MemRead MemStop ParamRead ParamStop", RunState::Idle},
+    {"+ P t R t t t", "P1 R", "ParamStop", RunState::Idle},
+    {"R P t", "P1", kAtRest, RunState::Idle},
+    // A posted stop is handled before the next tick.
+    {"+ P t s t", "P1", kAtRest, RunState::Idle},
+    // Ticks during a pass merge into one that follows it; a Stop meanwhile acts at once
+    // and no pass follows.
+    {"+ P h t t t t f f t", "P1 P0 P0", "ParamStop", RunState::ReadParametersRunning},
+    {"+ P h t t S f t t", "P1", kAtRest, RunState::Idle},
+    // The end of a pass of a stopped run neither clears the new run's first pass nor ends
+    // it for want of Repeat.
+    {"P h t S + P t - f", "P1 P1", "ParamStop", RunState::ReadParametersRunning},
+    {"+ P d", "P1 P0", "ParamStop", RunState::ReadParametersRunning},
+    // A sent stop answers a posted one: a run started next is not ended by it.
+    {"+ P s x P t", "P1", "ParamStop", RunState::ReadParametersRunning},
+};
+
+void PrintTo(const RunCase& run, std::ostream* out) {
+    *out << '"' << run.events << '"';
+}
+
+class RunControlTest : public ::testing::TestWithParam<RunCase> {
 protected:
-    // A command as the window logic runs it: the action, then the posted stop if any.
-    void Command(const std::function<void()>& action) {
-        action();
-        control.AfterCommand();
-    }
-    void Ticks(int count) {
-        for (int i = 0; i < count; ++i) {
-            control.OnTick();
+    void Play(char event) {
+        // A command as the window logic runs it: the action, then the posted stop if any.
+        const auto command = [this](void (RunControl::*action)(), int times = 1) {
+            for (int i = 0; i < times; ++i) {
+                (control.*action)();
+            }
+            control.AfterCommand();
+        };
+        const auto repeat = [this](bool checked) {
+            window.SetChecked(m::kMemRepeat, checked);
+            window.SetChecked(m::kParamRepeat, checked);
+        };
+        const std::map<char, std::function<void()>> events = {
+            {'M', [&] { command(&RunControl::StartReadMemory); }},
+            {'P', [&] { command(&RunControl::StartReadParameters); }},
+            {'R', [&] { command(&RunControl::RequestRomId); }},
+            {'S', [&] { command(&RunControl::PostStop); }},
+            {'s', [&] { control.PostStop(); }},
+            {'x', [&] { control.SendStop(); }},
+            {'d', [&] { command(&RunControl::OnTick, 2); }},
+            {'t', [&] { control.OnTick(); }},
+            {'+', [&] { repeat(true); }},
+            {'-', [&] { repeat(false); }},
+            {'B', [&] { context.readMemoryMode = ReadMemoryMode::Blocks; }},
+            {'h', [&] { passes.hold = true; }},
+            {'f', [&] { passes.Finish(); }},
+        };
+        if (const auto it = events.find(event); it != events.end()) {
+            it->second();
+        }
+        if (event == 'R') {
+            EXPECT_EQ(window.GetText(m::kRomIdEdit), "------------");
+        }
+        if (event == 'S') {
+            EXPECT_EQ(Buttons(), kAtRest) << "Stop acts as soon as its command returns";
+            EXPECT_EQ(context.runState, RunState::Idle);
         }
     }
-    bool AtRest() const {
-        return window.IsEnabled(kMemRead) && !window.IsEnabled(kMemStop) &&
-               window.IsEnabled(kParamRead) && !window.IsEnabled(kParamStop);
+    std::string Buttons() const {
+        std::string enabled;
+        const std::pair<int, const char*> buttons[] = {{m::kMemRead, "MemRead"},
+                                                       {m::kMemStop, "MemStop"},
+                                                       {m::kParamRead, "ParamRead"},
+                                                       {m::kParamStop, "ParamStop"}};
+        for (const auto& [id, name] : buttons) {
+            enabled += window.IsEnabled(id) ? (enabled.empty() ? "" : " ") + std::string(name) : "";
+        }
+        return enabled;
     }
 
-    FakeWindow window;
+    fakes::FakeWindow window;
     AppContext context;
     RecordingPasses passes;
     RunControl control{window, context, passes};
 };
 
-using Log = std::vector<std::string>;
-
-TEST_F(RunControlTest, ReadButtonsSetTheirButtonsAndStateForOnePassWithoutRepeat) {
-    Command([&] { control.StartReadMemory(); });
-    EXPECT_FALSE(window.IsEnabled(kMemRead));
-    EXPECT_TRUE(window.IsEnabled(kMemStop));
-    EXPECT_FALSE(window.IsEnabled(kParamRead));
-    EXPECT_FALSE(window.IsEnabled(kParamStop));
-    EXPECT_EQ(context.runState, RunState::ReadMemoryRunning);
-    EXPECT_TRUE(context.firstPass);
-
-    Command([&] { control.StartReadParameters(); });
-    EXPECT_FALSE(window.IsEnabled(kMemRead));
-    EXPECT_FALSE(window.IsEnabled(kMemStop));
-    EXPECT_FALSE(window.IsEnabled(kParamRead));
-    EXPECT_TRUE(window.IsEnabled(kParamStop));
-    EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
-
-    // Without Repeat a run is exactly one pass.
-    Ticks(4);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
-    EXPECT_TRUE(AtRest());
-    EXPECT_EQ(context.runState, RunState::Idle);
-    Command([&] { control.StartReadMemory(); });
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"P1", "M"}));
-    EXPECT_TRUE(AtRest());
+TEST_P(RunControlTest, PassesAndButtonsFollowTheEvents) {
+    for (const char event : std::string(GetParam().events)) {
+        Play(event);
+    }
+    EXPECT_EQ(passes.log, GetParam().passes);
+    EXPECT_EQ(Buttons(), GetParam().buttons);
+    EXPECT_EQ(context.runState, GetParam().state);
 }
 
-TEST_F(RunControlTest, RepeatIsReadAfterEveryPass) {
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"P1", "P0", "P0"}));
-    EXPECT_FALSE(AtRest());
-    // Unchecking ends the run after the current pass.
-    window.SetChecked(kParamRepeat, false);
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"P1", "P0", "P0", "P0"}));
-    EXPECT_TRUE(AtRest());
-}
-
-TEST_F(RunControlTest, BlocksModeLooksAtRepeatOnlyAfterAFullSweep) {
-    context.readMemoryMode = ReadMemoryMode::Blocks;
-    Command([&] { control.StartReadMemory(); });
-    Ticks(2);
-    // Checking Repeat mid-sweep keeps the run going into the next sweep.
-    window.SetChecked(kMemRepeat, true);
-    Ticks(2);
-    window.SetChecked(kMemRepeat, false);
-    Ticks(5);
-    EXPECT_EQ(passes.log, (Log{"B1", "B0", "B0", "B0", "B0", "B0"}));
-    EXPECT_TRUE(AtRest());
-}
-
-TEST_F(RunControlTest, StopMidSweepActsAtOnceAndTheNextReadIsAFirstPass) {
-    context.readMemoryMode = ReadMemoryMode::Blocks;
-    window.SetChecked(kMemRepeat, true);
-    Command([&] { control.StartReadMemory(); });
-    Ticks(2);
-    Command([&] { control.PostStop(); });
-    EXPECT_TRUE(AtRest());
-    EXPECT_EQ(context.runState, RunState::Idle);
-    Ticks(2);
-    Command([&] { control.StartReadMemory(); });
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"B1", "B0", "B1"}));
-}
-
-TEST_F(RunControlTest, SwitchingToBlocksMidRunGivesAPassThatIsNotFirst) {
-    window.SetChecked(kMemRepeat, true);
-    Command([&] { control.StartReadMemory(); });
-    Ticks(1);
-    context.readMemoryMode = ReadMemoryMode::Blocks;
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"M", "B0"}));
-}
-
-TEST_F(RunControlTest, RomIdRequestRunsOnceAtTheNextTickInPlaceOfAnyRun) {
-    Command([&] { control.RequestRomId(); });
-    EXPECT_EQ(window.GetText(3007), "------------");
-    EXPECT_EQ(context.runState, RunState::RomIdPending);
-    EXPECT_TRUE(passes.log.empty());
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"R"}));
-    EXPECT_EQ(context.runState, RunState::Idle);
-    // The buttons are not touched.
-    EXPECT_TRUE(window.disabled.empty());
-
-    // During a run it replaces the run and leaves its buttons.
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    Ticks(1);
-    Command([&] { control.RequestRomId(); });
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"R", "P1", "R"}));
-    EXPECT_TRUE(window.IsEnabled(kParamStop));
-    EXPECT_FALSE(window.IsEnabled(kParamRead));
-    Command([&] { control.PostStop(); });
-    EXPECT_TRUE(AtRest());
-
-    // A read while a request is pending replaces the request.
-    Command([&] { control.RequestRomId(); });
-    Command([&] { control.StartReadParameters(); });
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"R", "P1", "R", "P1"}));
-}
-
-TEST_F(RunControlTest, StopRestoresTheButtonsAndAPostedOneComesBeforeTheNextTick) {
-    window.Enable(kParamRead, false);
-    context.firstPass = false;
-    Command([&] { control.PostStop(); });
-    EXPECT_TRUE(AtRest());
-    EXPECT_FALSE(context.firstPass);
-    EXPECT_EQ(context.runState, RunState::Idle);
-
-    // A stop posted during a run (its command not yet returned) is handled before the tick.
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    Ticks(1);
-    control.PostStop();
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
-    EXPECT_TRUE(AtRest());
-}
-
-TEST_F(RunControlTest, TicksDuringAPassMergeIntoOneThatFollowsIt) {
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    passes.hold = true;
-    Ticks(1);
-    Ticks(3);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
-    passes.Finish();
-    EXPECT_EQ(passes.log, (Log{"P1", "P0"}));
-    passes.Finish();
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"P1", "P0", "P0"}));
-}
-
-TEST_F(RunControlTest, AStopClickedDuringAPassActsAtOnceAndNoPassFollows) {
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    passes.hold = true;
-    Ticks(1);
-    Ticks(1);
-    Command([&] { control.PostStop(); });
-    EXPECT_TRUE(AtRest());
-    EXPECT_EQ(context.runState, RunState::Idle);
-    passes.Finish();
-    Ticks(2);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
-    EXPECT_TRUE(AtRest());
-}
-
-TEST_F(RunControlTest, APassOfAStoppedRunDoesNotSteerTheNextRun) {
-    // Stop and Read again while the last pass of the first run is still under way: the new
-    // run starts with a first pass after it, and the old pass's end neither clears the
-    // new run's first-pass flag nor ends it for want of Repeat.
-    Command([&] { control.StartReadParameters(); });
-    passes.hold = true;
-    Ticks(1);
-    Command([&] { control.PostStop(); });
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    Ticks(1);
-    window.SetChecked(kParamRepeat, false);
-    passes.Finish();
-    EXPECT_TRUE(context.firstPass);
-    EXPECT_EQ(context.runState, RunState::ReadParametersRunning);
-    EXPECT_EQ(passes.log, (Log{"P1", "P1"}));
-}
-
-TEST_F(RunControlTest, TicksFromADialogOpenedByACommandRunPasses) {
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    Command([&] { Ticks(2); });
-    EXPECT_EQ(passes.log, (Log{"P1", "P0"}));
-}
-
-TEST_F(RunControlTest, SendStopActsAtOnceAndAnswersAPostedStop) {
-    window.SetChecked(kParamRepeat, true);
-    Command([&] { control.StartReadParameters(); });
-    control.PostStop();
-    control.SendStop();
-    EXPECT_FALSE(control.StopPending());
-    EXPECT_TRUE(AtRest());
-    // A run started in the same command is not ended by the stop that was already answered.
-    control.StartReadParameters();
-    control.AfterCommand();
-    Ticks(1);
-    EXPECT_EQ(passes.log, (Log{"P1"}));
-}
+INSTANTIATE_TEST_SUITE_P(Events, RunControlTest, ::testing::ValuesIn(kCases));
 
 } // namespace
 } // namespace korvane

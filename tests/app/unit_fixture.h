@@ -1,8 +1,9 @@
 #pragma once
 
 // The objects a window logic or reading pass works on, wired into one context: definitions
-// loaded from a temporary folder, a log with a fixed clock, and a scripted unit holding
-// 64 KiB of memory that also answers the ROM ID request.
+// written to a scratch folder (the working directory while the fixture lives), a log with
+// a fixed clock, and a scripted unit holding 64 KiB of memory that answers the ROM ID
+// request with 12AB05.
 
 #include "app/app_context.h"
 #include "app/fake_window.h"
@@ -17,6 +18,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -42,10 +44,6 @@ inline const char* const kTestMonitor = "CommPort=3\n"
                                         "TwiceAddress=0x0031\n"
                                         "IOSwitchesAddress=0x0041\n";
 
-inline TimeOfDay FixedTime() {
-    return TimeOfDay{1, 2, 3, 4};
-}
-
 class UnitFixture {
 public:
     explicit UnitFixture(const std::string& monitor = kTestMonitor,
@@ -53,16 +51,13 @@ public:
         : memory(0x10000, 0) {
         folder.Write("paramdef.ini", paramdef);
         folder.Write("SelectMonitor.ini", monitor);
-        device.SetResponder([this](const Bytes& frame) -> Bytes {
-            if (frame == kRomIdRequestBytes) {
-                return romIdReply;
-            }
-            return MemoryResponder(memory)(frame);
+        device.SetResponder([this](const Bytes& frame) {
+            return frame == kRomIdRequestBytes ? Bytes{0x12, 0xAB, 0x05}
+                                               : MemoryResponder(memory)(frame);
         });
         context.session = &session;
         context.worker = &worker;
         context.programDirectory = folder.Path().string();
-        // The window opens its definition files in the working directory.
         std::filesystem::current_path(folder.Path());
     }
     ~UnitFixture() {
@@ -78,18 +73,12 @@ public:
         store.LoadParameterFile(folder.Path("paramdef.ini"), &messages);
         store.LoadMonitorFile(folder.Path("SelectMonitor.ini"), &messages);
     }
-
     // The log's lines as written, time stamps included.
     std::vector<std::string> LogLines(const std::string& name = "log.csv") const {
+        std::istringstream text(folder.Read(name));
         std::vector<std::string> lines;
-        const std::string text = folder.Read(name);
-        for (std::size_t start = 0; start < text.size();) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos) {
-                end = text.size();
-            }
-            lines.push_back(text.substr(start, end - start));
-            start = end + 1;
+        for (std::string line; std::getline(text, line);) {
+            lines.push_back(line);
         }
         return lines;
     }
@@ -97,15 +86,14 @@ public:
     std::filesystem::path startDirectory = std::filesystem::current_path();
     korvane::testing::PortSandbox sandbox;
     korvane::testing::ScratchFolder folder;
-    FakeWindow window{{3001}};
+    FakeWindow window{{3001}}; // the port list is sorted
     FakeDevice device;
-    UnitSession session{&device, &device, FixedTime};
+    UnitSession session{&device, &device, [] { return TimeOfDay{1, 2, 3, 4}; }};
     SerialPort& port = session.Port();
     DefinitionStore& store = session.Definitions();
     LogFile& log = session.Log();
     InlineWorker worker;
     std::vector<std::uint8_t> memory;
-    Bytes romIdReply = {0x12, 0xAB, 0x05};
     AppContext context;
 };
 
