@@ -43,9 +43,6 @@ TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
     Application application([&boxes](const std::string&, const std::string&) { ++boxes; }, trace);
     EXPECT_EQ(boxes, 0);
     EXPECT_FALSE(application.Session().Port().IsOpen());
-    std::vector<std::string> found;
-    application.Session().Port().ListFoundPorts(found);
-    EXPECT_EQ(found, (std::vector<std::string>{"COM7"}));
 
     const WindowLogicFactory factory = application.LogicFactory();
     fakes::FakeWindow window;

@@ -95,9 +95,6 @@ TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {
     EXPECT_EQ(name, "/home/tech/logs/run.csv");
     ASSERT_EQ(window.fileDialogs.size(), 1U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "run.csv");
-    EXPECT_EQ(window.fileDialogs[0].initialFolder, "/work");
-    EXPECT_EQ(window.fileDialogs[0].title, "Select Log File");
-    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_TRUE(ask(name));
     EXPECT_EQ(name, "/tmp/new.log");
 

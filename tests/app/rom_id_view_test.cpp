@@ -11,40 +11,17 @@ namespace {
 
 namespace m = ids::main;
 
-// The ROM ID list of the monitor file, "null" preselected, as the main window fills it.
-struct RomIdView : fakes::UnitFixture {
-    explicit RomIdView(const std::string& monitor = fakes::kTestMonitor) : UnitFixture(monitor) {
-        LoadDefinitions();
-        std::vector<std::string> names;
-        store.RomIdNames(names);
-        FillComboBox(window, m::kRomIdCombo, names, true, "null");
-    }
-    void Show(const char* romId) {
-        ASSERT_TRUE(romId == nullptr || store.SelectRomId(romId));
-        ShowRomIdView(window, MakeRomIdView(store));
-    }
-};
-
-TEST(RomIdView, WithoutASelectionTheBoxesStayAndAnEmptyGroupStillSetsThem) {
-    RomIdView view;
-    view.window.SetText(m::kInputSwitchAddress, "1234");
-    view.window.ListAdd(m::kParamList, "old");
-    view.Show(nullptr);
-    EXPECT_EQ(view.window.SelectedComboText(m::kRomIdCombo), "null");
-    EXPECT_TRUE(view.window.lists[m::kParamList].empty());
-    EXPECT_EQ(view.window.GetText(m::kInputSwitchAddress), "1234");
-
-    view.Show("null");
-    EXPECT_EQ(view.window.GetText(m::kInputSwitchAddress), "0000");
-    EXPECT_EQ(view.window.GetText(m::kIoSwitchAddress), "0001");
-}
-
 TEST(RomIdView, ShowsTheEntryOfTheSelectedIdNotOneItPrefixes) {
-    RomIdView view("[AB12CD]\nName=Short\n[AB12CD34]\nName=Long\n");
+    fakes::UnitFixture unit("[AB12CD]\nName=Short\n[AB12CD34]\nName=Long\n");
+    unit.LoadDefinitions();
+    std::vector<std::string> names;
+    unit.store.RomIdNames(names);
+    FillComboBox(unit.window, m::kRomIdCombo, names, true, "null");
     for (const auto& [id, entry] :
          {std::pair{"AB12CD", "AB12CD  Short"}, std::pair{"AB12CD34", "AB12CD34  Long"}}) {
-        view.Show(id);
-        EXPECT_EQ(view.window.SelectedComboText(m::kRomIdCombo), entry);
+        ASSERT_TRUE(unit.store.SelectRomId(id));
+        ShowRomIdView(unit.window, MakeRomIdView(unit.store));
+        EXPECT_EQ(unit.window.SelectedComboText(m::kRomIdCombo), entry);
     }
 }
 
