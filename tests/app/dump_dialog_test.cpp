@@ -201,7 +201,7 @@ TEST_F(DumpDialog, ExitWhileAChunkIsUnderWayClosesWhenItHasEndedAndKeepsThePartW
 }
 
 // A dump that cannot go on: the last message box and the Result line say why, and the
-// dialog is ready for another start.
+// dialog takes another start.
 struct Failure {
     const char* file; // in the scratch folder, or a device
     const char* prefill;
@@ -249,6 +249,9 @@ TEST_P(DumpFailure, IsReportedAndEndsTheDump) {
     if (std::string(failure.file) == "kept.bin") {
         EXPECT_EQ(DumpFile(), "keep me");
     }
+    window.SetText(d::kOutputFile, folder.File("next.bin"));
+    Start("8000", "10", "0");
+    EXPECT_EQ(window.disabled, kInputs) << "a new start is taken";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DumpFailure, ::testing::ValuesIn(kFailures));

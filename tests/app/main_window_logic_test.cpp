@@ -206,17 +206,29 @@ TEST_F(MainWindowTest, ARomIdFromTheUnitOrTheListSelectsItsGroupAndRefreshesTheV
 
 TEST_F(MainWindowTest, ReadParametersShowsAndLogsEveryPassUntilStoppedAndAFailedLogWrite) {
     CreateWithUnit();
+    memory[0x20] = 0x61;
+    memory[0x01] = 0x81;
     OpenLog();
     EXPECT_EQ(window.GetText(m::kLogStatus), folder.Path("log.csv"));
     window.SetChecked(m::kParamRepeat, true);
     Command(m::kParamRead);
     Ticks(2);
-    EXPECT_EQ(window.GetText(m::kInputSwitchValue), "60");
-    EXPECT_EQ(window.GetText(m::kIoSwitchValue), "03");
+    // The switch rows: the input byte at 0020, the IO byte at the default 0001; bit 0 first.
+    std::string switches = window.GetText(m::kInputSwitchValue) + window.GetText(m::kIoSwitchValue);
+    for (const int id : m::kInputSwitchBits) {
+        switches += window.GetText(id);
+    }
+    for (const int id : m::kIoSwitchBits) {
+        switches += window.GetText(id);
+    }
+    EXPECT_EQ(switches, "6181"
+                        "10000110"
+                        "10000001");
+    EXPECT_EQ(window.GetText(m::kIoSwitchAddress), "0001");
     EXPECT_EQ(LogLines(),
               (Lines{"01:02:03.004,Starting log session.", "01:02:03.004,*** Read Parameters ***",
                      "01:02:03.004,Volts,Speed,Temp,InputSwitches,",
-                     "01:02:03.004,3.84,51,14,0x60,", "01:02:03.004,3.84,51,14,0x60,"}));
+                     "01:02:03.004,3.84,51,14,0x61,", "01:02:03.004,3.84,51,14,0x61,"}));
 
     // Stop takes effect when its command returns: no further pass.
     Command(m::kParamStop);
@@ -259,7 +271,6 @@ TEST_F(MainWindowTest, EachReadOrWriteCommandShowsItsOutcome) {
         {m::kMemRead, 1, m::kMemList, "100F\t2D"},
         {m::kMemClear, 0, m::kMemList, "(empty)"},
         {m::kWrite, 0, m::kWriteResult, "0x5a"},
-        {ids::kMenuCloseLog, 0, m::kLogStatus, "Closed."},
     };
     CreateWithUnit();
     window.SetText(m::kWriteDataEdit, "5A");
@@ -342,7 +353,7 @@ TEST_F(MainWindowTest, WorkOnASlowLineIsShownWhenItEndsAndStopActsAtOnce) {
     EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 
-TEST_F(MainWindowTest, OpenLogAsksForTheFileAndShowsWhatOpened) {
+TEST_F(MainWindowTest, LogCommandsAskForTheFileAndShowWhatOpenedOrClosed) {
     logic.OnCreate();
     window.SetText(m::kLogStatus, "unchanged");
     Command(ids::kMenuOpenLog);
@@ -355,9 +366,10 @@ TEST_F(MainWindowTest, OpenLogAsksForTheFileAndShowsWhatOpened) {
     OpenLog("run.txt");
     EXPECT_TRUE(log.IsOpen());
     EXPECT_EQ(context.logFileName, folder.Path("run.txt"));
-    // A log that cannot be opened does not leave the earlier name on show.
-    OpenLog("missing/dir/x.csv");
+    Command(ids::kMenuCloseLog);
+    EXPECT_EQ(window.GetText(m::kLogStatus), "Closed.");
     EXPECT_FALSE(log.IsOpen());
+    OpenLog("missing/dir/x.csv");
     EXPECT_EQ(window.GetText(m::kLogStatus), "Open failed: " + folder.Path("missing/dir/x.csv"));
 }
 
