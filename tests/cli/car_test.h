@@ -11,10 +11,14 @@
 
 namespace korvane::cli::testing {
 
-// A byte of the car's program image (0x8000 up): each differs from its neighbours, so a
-// byte read from the wrong place shows.
-inline char ImageByte(std::size_t offset) {
-    return static_cast<char>((offset * 7 + offset / 256) & 0xFF);
+// Bytes of the car's program image (0x8000 up) from `offset` on: each differs from its
+// neighbours, so a byte read from the wrong place shows.
+inline std::string Image(std::size_t offset, std::size_t count) {
+    std::string bytes;
+    for (std::size_t i = offset; i < offset + count; ++i) {
+        bytes += static_cast<char>((i * 7 + i / 256) & 0xFF);
+    }
+    return bytes;
 }
 
 // The simulated car in fast mode with its live values frozen, so that every reader sees
@@ -27,12 +31,8 @@ protected:
 
     void StartCar(ecusim::SimProcess& simulator, std::vector<std::string> arguments) {
         setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
-        std::string image(0x8000, '\0');
-        for (std::size_t i = 0; i < image.size(); ++i) {
-            image[i] = ImageByte(i);
-        }
-        arguments.insert(arguments.begin(),
-                         {"--fast", "--frozen", "--rom", folder.Write("program.bin", image)});
+        arguments.insert(arguments.begin(), {"--fast", "--frozen", "--rom",
+                                             folder.Write("program.bin", Image(0, 0x8000))});
         ASSERT_TRUE(simulator.Start(arguments)) << "the simulator did not start";
     }
 

@@ -10,15 +10,6 @@ namespace korvane::cli::testing {
 namespace {
 
 using korvane::testing::ReadWholeFile;
-using korvane::testing::WriteWholeFile;
-
-std::string Image(std::size_t offset, std::size_t count) {
-    std::string bytes;
-    for (std::size_t i = offset; i < offset + count; ++i) {
-        bytes += ImageByte(i);
-    }
-    return bytes;
-}
 
 using CliDump = CarTest;
 
