@@ -51,8 +51,8 @@ const Row kRows[] = {
      "File: {dir}/zeros.bin\n\nChecksum OK\n\nStored Checksums:   \t0000\n"
      "Calculated Checksums:\t0000\nFile size: 0x8000 (32768) bytes\n"},
     {{"checksum", "{dir}/program.bin"}, 1, nullptr, "differ"},
-    {{"checksum", "{dir}/sub"}, 1, nullptr, "not a file"},
-    {{"checksum", "{dir}/short.bin"}, 1, nullptr, "neither 32 nor 64 KiB"},
+    {{"checksum", "{dir}/sub"}, 1, "Checksum failed\nNot a file: {dir}/sub\n", "not a file"},
+    {{"checksum", "{dir}/short.bin"}, 1, "Checksum failed\nInvalid file length= 8001\n", "64 KiB"},
     {{"checksum", "{dir}/missing.bin"}, 1, nullptr, "cannot read"},
 
     {{"romid"}, 0, "A1B2C3\n"},
