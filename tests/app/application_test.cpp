@@ -20,29 +20,25 @@ namespace {
 
 using Box = std::pair<std::string, std::string>;
 
-TEST(Application, StartUpWithoutPortsWarnsAndGoesOn) {
+TEST(Application, WarnsOnlyWithoutPortsLeavesAFoundOneClosedAndMakesEachLogic) {
     korvane::testing::PortSandbox sandbox;
     std::vector<Box> boxes;
     std::ostringstream trace;
-    Application application([&](const std::string& text,
-                                const std::string& caption) { boxes.emplace_back(text, caption); },
-                            trace);
+    const auto showMessage = [&](const std::string& text, const std::string& caption) {
+        boxes.emplace_back(text, caption);
+    };
+    Application(showMessage, trace); // started and ended without any port
     EXPECT_EQ(boxes, (std::vector<Box>{{"Korvane startup error", "No serial ports found!\n"}}));
     EXPECT_EQ(trace.str(), "Started...\n");
+
+    sandbox.Attach(7);
+    Application application(showMessage, trace);
+    EXPECT_EQ(boxes.size(), 1U);
+    EXPECT_FALSE(application.Session().Port().IsOpen());
     const AppContext& context = application.Context();
     EXPECT_EQ(context.programDirectory, std::filesystem::current_path().string());
     EXPECT_EQ(context.session, &application.Session());
     EXPECT_NE(context.worker, nullptr);
-}
-
-TEST(Application, APortFoundByTheProbeIsLeftClosedAndTheFactoryMakesEachLogic) {
-    korvane::testing::PortSandbox sandbox;
-    sandbox.Attach(7);
-    int boxes = 0;
-    std::ostringstream trace;
-    Application application([&boxes](const std::string&, const std::string&) { ++boxes; }, trace);
-    EXPECT_EQ(boxes, 0);
-    EXPECT_FALSE(application.Session().Port().IsOpen());
 
     const WindowLogicFactory factory = application.LogicFactory();
     fakes::FakeWindow window;

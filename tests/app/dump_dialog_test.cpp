@@ -274,15 +274,14 @@ TEST_F(DumpDialog, FieldsThatAreNoNumberKeepThePreviousDumpsValuesAcrossDialogs)
     Tick();
     logic.OnCommand(d::kExit, 0);
 
-    FakeWindow again;
-    DumpDialogLogic reopened(again, context, state);
+    DumpDialogLogic reopened(window, context, state);
     reopened.OnCreate();
-    again.SetText(d::kStartAddress, "zz");
-    again.SetText(d::kBytesToRead, "");
-    again.SetText(d::kPrefill, "nothing");
-    again.SetText(d::kOutputFile, folder.File("second.bin"));
+    window.SetText(d::kStartAddress, "zz");
+    window.SetText(d::kBytesToRead, "");
+    window.SetText(d::kPrefill, "nothing");
+    window.SetText(d::kOutputFile, folder.File("second.bin"));
     reopened.OnCommand(d::kStart, 0);
-    EXPECT_EQ(again.GetText(d::kSummary),
+    EXPECT_EQ(Text(d::kSummary),
               "Prefill bytes:  \t0x0000\nStart address:  \t0x1000\nNo. of bytes:   \t0x0020\n");
 }
 
