@@ -74,29 +74,30 @@ TEST_F(Protocol, SwitchingAddressMidStreamKeepsRepliesWhole) {
     for (int i = 1; i <= 40; ++i) {
         const auto address = static_cast<std::uint16_t>(0x0100 + i * 0x11);
         ASSERT_TRUE(sim.Send(EcuRead(address)));
-        for (int stale = 0;; ++stale) {
+        const auto deadline = std::chrono::steady_clock::now() + kArrivalLimit;
+        for (;;) {
             const std::optional<ReplyBytes> reply = sim.NextReply();
-            ASSERT_TRUE(reply) << "switch " << i;
+            ASSERT_TRUE(reply && std::chrono::steady_clock::now() < deadline) << "switch " << i;
             const auto echo = static_cast<std::uint16_t>((*reply)[0] << 8 | (*reply)[1]);
             if (echo == address) {
                 EXPECT_EQ((*reply)[2], Ram(UnitId::Ecu, address));
                 break;
             }
             ASSERT_EQ(echo, previous) << "switch " << i << ": reply out of step";
-            ASSERT_LT(stale, kStaleLimit) << "switch " << i;
         }
         previous = address;
     }
 }
 
+// A reader that stops reading finds one reply waiting, or a few more when the simulator was
+// woken late; far fewer than the some 60 an unpaced simulator would send meanwhile.
 TEST_F(Protocol, AReaderThatStopsReadingIsNotFlooded) {
     ASSERT_TRUE(sim.Send(EcuRead(0x1234)));
     ASSERT_TRUE(sim.NextReply());
-    // Unpaced, some 60 replies would be sent meanwhile.
     std::this_thread::sleep_for(kQuietWindow);
     const int waiting = sim.Waiting();
     EXPECT_GE(waiting, 3);
-    EXPECT_LE(waiting, 3 * kStaleLimit);
+    EXPECT_LE(waiting, 3 * 8);
     EXPECT_EQ(waiting % 3, 0);
 }
 

@@ -83,7 +83,8 @@ std::optional<ReplyBytes> SimLine::NextReply() {
 }
 
 std::optional<ReplyBytes> SimLine::ReplyStarting(const Bytes& start) {
-    for (int i = 0; i <= kStaleLimit; ++i) {
+    const auto deadline = std::chrono::steady_clock::now() + kArrivalLimit;
+    while (std::chrono::steady_clock::now() < deadline) {
         const std::optional<ReplyBytes> reply = NextReply();
         if (!reply || std::equal(start.begin(), start.end(), reply->begin())) {
             return reply;

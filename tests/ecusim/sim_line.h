@@ -23,10 +23,6 @@ using ReplyBytes = std::array<std::uint8_t, 3>;
 inline constexpr std::chrono::milliseconds kArrivalLimit{3000};
 // How long a test watches for bytes that must not come.
 inline constexpr std::chrono::milliseconds kQuietWindow{300};
-// Replies of an earlier stream a reader may still find before the one it waits for. One is
-// usual; a loaded machine that wakes the simulator late may leave a few more. Far fewer
-// than a simulator that ignored its reader would send meanwhile.
-inline constexpr int kStaleLimit = 8;
 
 struct LineSetup {
     unsigned baud = 1953;
@@ -56,8 +52,9 @@ public:
     Bytes Read(std::size_t count, std::chrono::milliseconds limit = kArrivalLimit);
     // The next 3 bytes; nullopt when they do not come.
     std::optional<ReplyBytes> NextReply();
-    // Reads replies until one begins with the given bytes (an echo, or a whole reply),
-    // allowing stale ones before it (they must be whole replies); nullopt otherwise.
+    // Reads replies until one begins with the given bytes (an echo, or a whole reply). Those
+    // of an earlier stream may come first, as many as a simulator woken late has sent; they
+    // must be whole replies. Nullopt when none comes within the arrival limit.
     std::optional<ReplyBytes> ReplyStarting(const Bytes& start);
     // Stop frame, a pause and a purge, as the program ends its exchanges.
     void StopAndPurge();
