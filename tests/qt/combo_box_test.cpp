@@ -15,8 +15,6 @@ namespace m = ids::main;
 using ::testing::ElementsAre;
 
 struct ComboBox : ShownWindow {
-    void SetUp() override { Show(); }
-
     std::vector<std::string> Items(int id) const {
         std::vector<std::string> items;
         for (int index = 0; index <= window->ComboCount(id); ++index) {

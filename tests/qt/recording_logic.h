@@ -55,8 +55,10 @@ struct RecordingShell {
 
 // A window of one template with a recording logic, shown on screen.
 struct ShownWindow : ::testing::Test {
-    void Show(int templateId = ids::kMainTemplate) {
-        window = recording.shell.BuildWindow(templateId, nullptr);
+    explicit ShownWindow(int templateId = ids::kMainTemplate) : templateId_(templateId) {}
+
+    void SetUp() override {
+        window = recording.shell.BuildWindow(templateId_, nullptr);
         ASSERT_NE(window, nullptr);
         logic = recording.last;
         window->Host().show();
@@ -66,6 +68,9 @@ struct ShownWindow : ::testing::Test {
     RecordingShell recording;
     std::unique_ptr<QtWindow> window;
     RecordingLogic* logic = nullptr;
+
+private:
+    int templateId_;
 };
 
 // The control of this ID and type; a missing control ends the test program.

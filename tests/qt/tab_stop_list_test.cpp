@@ -70,9 +70,7 @@ int FirstInkColumn(const QImage& image, const QRect& rows) {
     return -1;
 }
 
-struct TabStopListInWindow : ShownWindow {
-    void SetUp() override { Show(); }
-};
+using TabStopListInWindow = ShownWindow;
 
 TEST_F(TabStopListInWindow, KeepsTheLinesExactlyAndDrawsTabsAtTheStops) {
     auto& list = Get<TabStopList>(*window, m::kParamList);

@@ -30,8 +30,6 @@ UpDownSetup At(UpDownSetup setup, int position) {
 }
 
 struct UpDown : ShownWindow {
-    void SetUp() override { Show(); }
-
     // Types into the box and leaves it, as a user moving on to "Read" does.
     void Type(int id, const char* keys) {
         auto& box = Get<UpDownSpinBox>(*window, id);

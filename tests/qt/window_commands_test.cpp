@@ -19,9 +19,7 @@ namespace {
 namespace m = ids::main;
 using ::testing::ElementsAre;
 
-struct MainWindow : ShownWindow {
-    void SetUp() override { Show(); }
-};
+using MainWindow = ShownWindow;
 
 TEST_F(MainWindow, ClicksReportTheirIdsAndTextAndDisabledControlsReportNothing) {
     window->CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
@@ -83,7 +81,7 @@ TEST(Shell, ModalDialogsOpenOverTheirOwnerAndReportWhenClosed) {
 }
 
 struct DumpDialog : ShownWindow {
-    void SetUp() override { Show(ids::kDumpTemplate); }
+    DumpDialog() : ShownWindow(ids::kDumpTemplate) {}
 };
 
 TEST_F(DumpDialog, EnterPressesTheDefaultButtonEscapeAndTheCloseBoxAskTheLogic) {
