@@ -33,6 +33,7 @@ TEST(TabStops, TextJumpsToTheFirstStopPastItThenEvery32UnitsOrTheOnlyStopAgain) 
         {{10}, 1.5, 31, 45},
         {{}, 1.5, 0, 48},
         {{}, 1.5, 48, 96},
+        {{0, -8}, 1.5, 0, 48}, // stops at or before the line's start count for none
     };
     for (const Case& c : cases) {
         DialogUnits units;
