@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace korvane::testing {
@@ -36,6 +37,30 @@ TEST(MessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
     const QPointer<QMessageBox> open(box);
     box->accept();
     EXPECT_TRUE(QTest::qWaitFor([&open] { return open.isNull(); }, 10000));
+}
+
+// Presses `key` on the next message box once it is open.
+void AnswerNextMessageBox(Qt::Key key) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, key] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            QTest::keyClick(box, key);
+        }
+    });
+    poll->start(10);
+}
+
+TEST(MessageBox, AYesNoBoxWaitsForTheAnswerWithYesAsTheDefault) {
+    QWidget owner;
+    owner.show();
+    AnswerNextMessageBox(Qt::Key_Return);
+    EXPECT_EQ(ShowQtMessageBox(&owner, "Write?", "Write", MessageBoxStyle::YesNoExclamation),
+              MessageBoxResult::Yes);
+    AnswerNextMessageBox(Qt::Key_Escape);
+    EXPECT_EQ(ShowQtMessageBox(&owner, "Write?", "Write", MessageBoxStyle::YesNoExclamation),
+              MessageBoxResult::No);
 }
 
 TEST(Progress, ShowsTheShareDoneEvenBeyond32Bits) {
