@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace korvane::testing {
@@ -39,17 +38,11 @@ TEST(MessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
     EXPECT_TRUE(QTest::qWaitFor([&open] { return open.isNull(); }, 10000));
 }
 
-// Presses `key` on the next message box once it is open.
 void AnswerNextMessageBox(Qt::Key key) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, key] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            QTest::keyClick(box, key);
-        }
+    AnswerNextModal<QMessageBox>([key](QMessageBox& box) {
+        QTest::keyClick(&box, key);
+        return true;
     });
-    poll->start(10);
 }
 
 TEST(MessageBox, AYesNoBoxWaitsForTheAnswerWithYesAsTheDefault) {

@@ -6,10 +6,13 @@
 #include "app/window_logic.h"
 #include "resources/control_ids.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +75,20 @@ struct ShownWindow : ::testing::Test {
 private:
     int templateId_;
 };
+
+// Answers the next modal dialog of type T once it is open: `answer` runs on it until it
+// says it has answered.
+template <class T> void AnswerNextModal(std::function<bool(T&)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && answer(*dialog)) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
 
 // The control of this ID and type; a missing control ends the test program.
 template <class T> T& Get(const QtWindow& window, int id) {

@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,27 +34,6 @@ namespace {
 
 namespace m = ids::main;
 namespace fs = std::filesystem;
-
-// Accepts the next file dialog that opens with the given path typed into its name box, once
-// the dialog has taken it: a dialog still setting itself up may put its suggestion back.
-void AnswerNextFileDialog(const QString& path) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
-            name->setText(path);
-        }
-        if (dialog->selectedFiles().value(0) == path) {
-            poll->stop();
-            poll->deleteLater();
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
-    poll->start(10);
-}
 
 TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     ScratchFolder demo;
@@ -83,7 +61,18 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kPortStatus) == "Ok"; }, 30000));
 
     const std::string logPath = demo.File("run.csv");
-    AnswerNextFileDialog(QString::fromStdString(logPath));
+    // Typed into the name box until the dialog has taken it: one still setting itself up may
+    // put its suggestion back.
+    AnswerNextModal<QFileDialog>([path = QString::fromStdString(logPath)](QFileDialog& dialog) {
+        if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(path);
+        }
+        const bool taken = dialog.selectedFiles().value(0) == path;
+        if (taken) {
+            static_cast<QDialog&>(dialog).accept(); // public only as a QDialog
+        }
+        return taken;
+    });
     window->Controls().FindMenuCommand(ids::kMenuOpenLog)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kLogStatus) == logPath; }, 30000))
         << window->GetText(m::kLogStatus);
