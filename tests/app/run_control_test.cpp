@@ -70,9 +70,6 @@ struct RunCase {
 };
 
 const RunCase kCases[] = {
-    {"M", "", "MemStop", RunState::ReadMemoryRunning},
-    {"P", "", "ParamStop", RunState::ReadParametersRunning},
-    {"S", "", kAtRest, RunState::Idle},
     // Without Repeat a run is one pass.
     {"P t t t t M t t t", "P1 M", kAtRest, RunState::Idle},
     // Repeat is read after every pass; in Blocks mode only after a whole sweep.
