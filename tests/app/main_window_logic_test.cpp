@@ -125,6 +125,7 @@ TEST_F(MainWindowTest, APreferredPortThatWillNotOpenOrAScanGivesWayToTheFirstFou
     Command(m::kScanPorts);
     EXPECT_TRUE(AtRest());
     EXPECT_EQ(port.PortName(), "COM1");
+    EXPECT_EQ(window.combos[m::kPortCombo], (Lines{"COM1", "COM2", "COM5"}));
     EXPECT_EQ(window.SelectedComboText(m::kPortCombo), "COM1");
 }
 
@@ -264,11 +265,17 @@ struct ShownRow {
 };
 
 TEST_F(MainWindowTest, EachReadOrWriteCommandShowsItsOutcome) {
+    // The Blocks list ends with the top block of the sweep, not read by its first passes.
+    const std::string topBlock =
+        "10F0 \t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--\t--";
     const ShownRow rows[] = {
         {m::kParamRead, 1, m::kParamList, "0020 \t0x60 \t= InputSwitches \t0x60"},
         {m::kMemRead, 1, m::kMemList, "100F\t2D"},
         {m::kMemClear, 0, m::kMemList, "(empty)"},
         {m::kWrite, 0, m::kWriteResult, "0x5a"},
+        {m::kModeBlocks, 0, m::kMemList, "before"},
+        {m::kMemRead, 1, m::kMemList, topBlock},
+        {m::kMemRead, 1, m::kMemList, topBlock},
     };
     CreateWithUnit();
     window.SetText(m::kWriteDataEdit, "5A");
@@ -304,6 +311,7 @@ TEST_F(MainWindowTest, RadioAndMenuCommands) {
     Command(ids::kMenuAbout);
     EXPECT_EQ(session.ParameterPassCount(), 2);
     // The dump stops the run first and leaves the ECU chosen.
+    window.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitTcu); // as a click does
     Command(m::kUnitTcu);
     window.onModal = [this](int) { EXPECT_TRUE(AtRest()); };
     Command(ids::kMenuDumpMemory);

@@ -89,10 +89,15 @@ const RunCase kCases[] = {
     // Ticks during a pass merge into one that follows it; a Stop meanwhile acts at once
     // and no pass follows.
     {"+ P h t t t t f f t", "P1 P0 P0", "ParamStop", RunState::ReadParametersRunning},
+    {"+ M h t t f", "M M", "MemStop", RunState::ReadMemoryRunning},
+    {"R h t P t f", "R P1", "ParamStop", RunState::ReadParametersRunning},
     {"+ P h t t S f t t", "P1", kAtRest, RunState::Idle},
-    // The end of a pass of a stopped run neither clears the new run's first pass nor ends
-    // it for want of Repeat.
+    // The end of a pass of a stopped or replaced run neither clears the new run's first
+    // pass nor ends it for want of Repeat.
     {"P h t S + P t - f", "P1 P1", "ParamStop", RunState::ReadParametersRunning},
+    {"P h t M f t", "P1 M", "MemStop", RunState::ReadMemoryRunning},
+    {"M h t P f t", "M P1", "ParamStop", RunState::ReadParametersRunning},
+    {"P h t R f t", "P1 R", "ParamStop", RunState::Idle},
     {"+ P d", "P1 P0", "ParamStop", RunState::ReadParametersRunning},
     // A sent stop answers a posted one: a run started next is not ended by it.
     {"+ P s x P t", "P1", "ParamStop", RunState::ReadParametersRunning},
