@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -218,6 +219,10 @@ const Failure kFailures[] = {
     {"/dev/full", "0", MessageBoxResult::Yes, "Can't write output file\n/dev/full\n",
      "** WRITE FAILED ** - "},
 };
+
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.file << " from " << failure.prefill;
+}
 
 class DumpFailure : public DumpDialog, public ::testing::WithParamInterface<Failure> {};
 
