@@ -221,7 +221,7 @@ const Failure kFailures[] = {
 };
 
 void PrintTo(const Failure& failure, std::ostream* out) {
-    *out << failure.file << " from " << failure.prefill;
+    *out << failure.file << ", prefill " << failure.prefill;
 }
 
 class DumpFailure : public DumpDialog, public ::testing::WithParamInterface<Failure> {};
