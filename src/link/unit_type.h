@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 namespace korvane {
 
 // The control unit the transactions talk to. It selects the read command byte and the
@@ -17,12 +14,5 @@ enum class UnitType : int {
 
 // The unit for a numeric value; anything outside 0..4 is the ECU.
 UnitType UnitTypeFromValue(int value);
-
-// The unit's caption as the window shows it: "ECU", "TCU", "Aircon", "4WS", "Cruise".
-// Values outside the enumeration are captioned as the ECU they are treated as.
-std::string_view UnitCaption(UnitType unit);
-
-// The unit whose caption matches exactly; empty when none does.
-std::optional<UnitType> UnitTypeFromCaption(std::string_view caption);
 
 } // namespace korvane
