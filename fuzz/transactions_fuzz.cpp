@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,20 +21,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto start = input.ConsumeIntegral<std::uint16_t>();
     const auto count = input.ConsumeIntegralInRange<std::uint16_t>(0, 64);
 
+    // The device's script words: "x" fails the read, "-" times out, hex bytes arrive.
     korvane::fakes::FakeDevice device;
-    std::vector<korvane::fakes::ScriptedRead> script;
+    std::vector<std::string> script;
     while (input.remaining_bytes() > 0 && script.size() < 512) {
         const int kind = input.ConsumeIntegralInRange<int>(0, 7);
         if (kind == 0) {
-            script.push_back(korvane::fakes::ReadFailed());
+            script.emplace_back("x");
         } else if (kind == 1) {
-            script.push_back(korvane::fakes::TimedOut());
+            script.emplace_back("-");
         } else {
-            const auto bytes = input.ConsumeBytes<std::uint8_t>(kind == 2 ? 1 : 3);
-            script.push_back(korvane::fakes::ShortRead(bytes));
+            script.push_back(
+                korvane::fakes::Hex(input.ConsumeBytes<std::uint8_t>(kind == 2 ? 1 : 3)));
         }
     }
-    device.Script(std::move(script));
+    device.Script(script);
     const korvane::UnitLink link{device, device, unit};
 
     std::vector<std::uint8_t> output(count, 0);
