@@ -40,6 +40,7 @@ MainWindowLogic::MainWindowLogic(Window& window, AppContext& context)
 
 template <class Work, class Show> void MainWindowLogic::Post(Work work, Show show) {
     UnitSession* session = context_.session;
+    runs_.WorkPosted();
     PostUnitWork(
         *context_.worker,
         [session, work = std::move(work)]() mutable {
@@ -49,6 +50,7 @@ template <class Work, class Show> void MainWindowLogic::Post(Work work, Show sho
         guard_([this, show = std::move(show)](auto outcome) mutable {
             show(std::move(outcome.first));
             ShowLogFailure(outcome.second);
+            runs_.WorkReported();
         }));
 }
 

@@ -60,8 +60,15 @@ void RunControl::AfterCommand() {
     HandlePostedStop();
 }
 
+void RunControl::WorkReported() {
+    --workUnderWay_;
+    if (tickDue_) {
+        OnTick();
+    }
+}
+
 void RunControl::OnTick() {
-    if (passUnderWay_) {
+    if (passUnderWay_ || workUnderWay_ > 0) {
         tickDue_ = true;
         return;
     }

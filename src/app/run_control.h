@@ -27,6 +27,9 @@ public:
 // it depends neither on how a toolkit orders its events nor on how long a pass takes:
 // - at most one pass is under way; ticks that fall due meanwhile merge into one that runs
 //   as soon as it has ended;
+// - a pass starts only once the work of earlier commands has reported back, so it reads
+//   the window as those commands left it (a ROM ID chosen mid-run has shown its switch
+//   addresses before the next pass takes them);
 // - a posted stop takes effect right after the command that posted it returns, so the
 //   buttons react at once; a pass under way still finishes (and shows what it read),
 //   but no pass follows it.
@@ -50,6 +53,10 @@ public:
     // One tick of the poll timer.
     void OnTick();
 
+    // A command's work was handed to the worker, or has reported back.
+    void WorkPosted() { ++workUnderWay_; }
+    void WorkReported();
+
     bool StopPending() const { return stopPosted_; }
     bool PassUnderWay() const { return passUnderWay_; }
 
@@ -68,6 +75,7 @@ private:
     bool stopPosted_ = false;
     bool passUnderWay_ = false;
     bool tickDue_ = false;
+    int workUnderWay_ = 0;
     unsigned run_ = 0;
 };
 

@@ -359,6 +359,31 @@ TEST_F(MainWindowTest, WorkOnASlowLineIsShownWhenItEndsAndStopActsAtOnce) {
     EXPECT_EQ(session.ParameterPassCount(), 1);
 }
 
+TEST_F(MainWindowTest, AGroupChosenDuringARunIsReadWithTheSwitchAddressesItShows) {
+    CreateWithUnit();
+    fakes::ManualWorker slowLine;
+    context.worker = &slowLine;
+    window.SetChecked(m::kParamRepeat, true);
+    Command(m::kParamRead);
+    Ticks(1);
+    Choose(m::kRomIdCombo, "99FF00  Other");
+    Ticks(1);
+    ASSERT_TRUE(slowLine.RunNext()); // the pass of the old group
+    device.ClearTrace();
+    while (slowLine.RunNext()) {
+    }
+    EXPECT_EQ(window.GetText(m::kInputSwitchAddress), "0000");
+    EXPECT_EQ(window.GetText(m::kIoSwitchAddress), "0041");
+    // The next pass reads the new group and the switch addresses shown for it.
+    const std::string line = device.Log();
+    for (const char* frame : {"78003000", "78004100", "78000000"}) {
+        EXPECT_NE(line.find(frame), std::string::npos) << frame << " in " << line;
+    }
+    for (const char* oldSwitch : {"78002000", "78000100"}) {
+        EXPECT_EQ(line.find(oldSwitch), std::string::npos) << oldSwitch << " in " << line;
+    }
+}
+
 TEST_F(MainWindowTest, LogCommandsAskForTheFileAndShowWhatOpenedOrClosed) {
     logic.OnCreate();
     window.SetText(m::kLogStatus, "unchanged");
