@@ -44,6 +44,37 @@ bool ConfirmedByNextReplies(const UnitLink& link, const UnitReply& reply) {
     return true;
 }
 
+// Adds a read that was not taken to the observation, by what came.
+void NoteRefusedRead(LineObservation* observation, const UnitReply& reply, int received,
+                     const CommandFrame& frame) {
+    if (observation == nullptr) {
+        return;
+    }
+    if (received <= 0) {
+        ++observation->timedOut;
+    } else if (received == kReplyLength && !IsReplyTo(reply, received, frame)) {
+        ++observation->otherAddress;
+    } else {
+        ++observation->garbled;
+    }
+}
+
+// Adds an address to the observation, by what reading it took.
+void NoteAddress(LineObservation* observation, bool taken, int refusedReads, bool resent) {
+    if (observation == nullptr) {
+        return;
+    }
+    if (!taken) {
+        ++observation->failed;
+    } else if (resent) {
+        ++observation->resent;
+    } else if (refusedReads > 0) {
+        ++observation->repeated;
+    } else {
+        ++observation->clean;
+    }
+}
+
 // Reads one address. The failure counter is shared by the whole transaction and only
 // reset by a success. On giving up the stop sequence has already run.
 bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
@@ -51,6 +82,8 @@ bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
     CommandFrame frame{};
     const int length = BuildReadFrame(frame, address, link.unit);
     link.channel.Write(frame.data(), length);
+    int refusedReads = 0;
+    bool resent = false;
     for (;;) {
         UnitReply reply{};
         const int received = link.channel.Read(reply.data(), kReplyLength);
@@ -59,15 +92,20 @@ bool ReadOneAddress(const UnitLink& link, std::uint32_t address, int& failures,
             (!MayBeOutOfStep(reply) || ConfirmedByNextReplies(link, reply))) {
             value = reply[2];
             failures = 0;
+            NoteAddress(link.observation, true, refusedReads, resent);
             return true;
         }
+        NoteRefusedRead(link.observation, reply, received, frame);
+        ++refusedReads;
         if (failures >= kFailuresBeforeGivingUp) {
             RunStopSequence(link);
+            NoteAddress(link.observation, false, refusedReads, resent);
             return false;
         }
         if (failures >= kRereadsBeforeResend) {
             RunStopSequence(link);
             link.channel.Write(frame.data(), length);
+            resent = true;
         }
         ++failures;
     }

@@ -16,6 +16,7 @@ namespace korvane {
 // shorter than the address set is refused (-1) without any traffic. When given,
 // addressesRead receives how many leading positions hold bytes of this transaction, so
 // that a caller can tell them from the untouched ones after a failure.
+// An observation on the link gets each address by what it took and each read not taken.
 int ReadAddressSequence(const UnitLink& link, const std::map<std::uint32_t, std::string>& addresses,
                         std::span<std::uint8_t> output, int* addressesRead = nullptr);
 

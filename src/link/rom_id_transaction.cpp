@@ -6,6 +6,18 @@ namespace {
 
 constexpr int kRomIdAttempts = 8;
 
+// Replies to the waking read of address 0 are expected and not counted.
+void NoteRefusedRead(LineObservation* observation, int received) {
+    if (observation == nullptr) {
+        return;
+    }
+    if (received <= 0) {
+        ++observation->timedOut;
+    } else if (received < kReplyLength) {
+        ++observation->garbled;
+    }
+}
+
 } // namespace
 
 bool RequestRomId(const UnitLink& link, UnitReply& romId) {
@@ -26,6 +38,7 @@ bool RequestRomId(const UnitLink& link, UnitReply& romId) {
             received = true;
             break;
         }
+        NoteRefusedRead(link.observation, count);
         link.channel.Write(kRomIdRequestFrame.data(), kFrameCapacity);
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/byte_channel.h"
+#include "link/line_observation.h"
 #include "link/unit_type.h"
 
 namespace korvane {
@@ -11,6 +12,8 @@ struct UnitLink {
     ByteChannel& channel;
     Sleeper& sleeper;
     UnitType unit = UnitType::Ecu;
+    // When given, the transactions add what they saw to it.
+    LineObservation* observation = nullptr;
 };
 
 // The pause between the stop frame and the purge, long enough for replies in flight to land.

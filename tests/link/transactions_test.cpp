@@ -41,17 +41,29 @@ struct Case {
     std::string outcome;
     UnitType unit = UnitType::Ecu;
     std::vector<std::uint32_t> addresses = {0x1234}; // for reads
+    // Addresses clean/repeated/resent/failed, then reads timed out/garbled/other address.
+    std::string observed = "";
 };
 
-// The result and the output (EE where nothing was stored) of reading the addresses.
-std::string ReadOutcome(FakeDevice& device, const Case& c) {
+std::string ObservationText(const LineObservation& seen) {
+    return std::to_string(seen.clean) + "/" + std::to_string(seen.repeated) + "/" +
+           std::to_string(seen.resent) + "/" + std::to_string(seen.failed) + " " +
+           std::to_string(seen.timedOut) + "/" + std::to_string(seen.garbled) + "/" +
+           std::to_string(seen.otherAddress);
+}
+
+// The result and the output (EE where nothing was stored) of reading the addresses, with
+// the traffic; `seen`, when given, observes the transaction.
+std::string ReadOutcome(FakeDevice& device, const Case& c, LineObservation* seen = nullptr) {
     std::map<std::uint32_t, std::string> addresses;
     for (const std::uint32_t address : c.addresses) {
         addresses.emplace(address, "");
     }
     device.Script(c.replies);
     Bytes output(addresses.size(), 0xEE);
-    const int result = ReadAddressSequence(device.Link(c.unit), addresses, output);
+    UnitLink link = device.Link(c.unit);
+    link.observation = seen;
+    const int result = ReadAddressSequence(link, addresses, output);
     return std::to_string(result) + " " + Hex(output) + ": " + device.Log();
 }
 
@@ -59,22 +71,27 @@ TEST(ReadAddressSequence, TakesOnlyEchoedRepliesRereadsResendsAndGivesUp) {
     const std::string frame = "78123400";
     const UnitType ecu = UnitType::Ecu;
     const std::vector<Case> cases = {
-        {"341201 123502 12345A", "1 5A: 78123400 r r r stop"},
-        {"123401 003407", "1 07: 890034 r r stop", UnitType::Aircon},
+        {"341201 123502 12345A", "1 5A: 78123400 r r r stop", ecu, {0x1234}, "0/1/0/0 0/0/2"},
+        {"123401 003407", "1 07: 890034 r r stop", UnitType::Aircon, {0x1234}, "0/1/0/0 0/0/1"},
         // Ascending, one stop at the end, a late duplicate skipped.
         {"0010A1 0010A1 0011B2 0200C3",
          "3 A1B2C3: 78001000 r 78001100 r r 78020000 r stop",
          ecu,
-         {0x0200, 0x0010, 0x0011}},
-        {"", "0 : stop", ecu, {}},
+         {0x0200, 0x0010, 0x0011},
+         "2/1/0/0 0/0/1"},
+        {"", "0 : stop", ecu, {}, "0/0/0/0 0/0/0"},
         // Data equal to an echo byte may come from a stream out of step: it is taken when
         // the next two replies repeat it, or when none follows.
-        {"123412 345612 123456", "1 56: 78123400 r r r stop"},
+        {"123412 345612 123456", "1 56: 78123400 r r r stop", ecu, {0x1234}, "0/1/0/0 0/1/0"},
         {"123412 123412 345612 123456", "1 56: 78123400 r r r r stop"},
-        {"123434 123434 123434", "1 34: 78123400 r r r stop"},
+        {"123434 123434 123434", "1 34: 78123400 r r r stop", ecu, {0x1234}, "1/0/0/0 0/0/0"},
         {"123412 -", "1 12: 78123400 r r stop"},
         // Every kind of failure counts; five are survived for each address, not in all.
-        {"- 1234 999900 x - 123442", "1 42: " + Resent(frame) + " stop"},
+        {"- 1234 999900 x - 123442",
+         "1 42: " + Resent(frame) + " stop",
+         ecu,
+         {0x1234},
+         "0/0/1/0 3/1/1"},
         {"- - - - - 001011 - - - - - 002021",
          "2 1121: " + Resent("78001000") + " " + Resent("78002000") + " stop",
          ecu,
@@ -82,11 +99,20 @@ TEST(ReadAddressSequence, TakesOnlyEchoedRepliesRereadsResendsAndGivesUp) {
         {"001001",
          "-1 01EEEE: 78001000 r " + Resent(frame) + " stop",
          ecu,
-         {0x1234, 0x1235, 0x0010}},
+         {0x1234, 0x1235, 0x0010},
+         "1/0/0/1 6/0/0"},
     };
     for (const Case& c : cases) {
         FakeDevice device;
-        EXPECT_EQ(ReadOutcome(device, c), c.outcome) << c.replies;
+        const std::string outcome = ReadOutcome(device, c);
+        EXPECT_EQ(outcome, c.outcome) << c.replies;
+        // Observing the transaction changes nothing it sends or takes.
+        FakeDevice observed;
+        LineObservation seen;
+        EXPECT_EQ(ReadOutcome(observed, c, &seen), outcome) << c.replies;
+        if (!c.observed.empty()) {
+            EXPECT_EQ(ObservationText(seen), c.observed) << c.replies;
+        }
     }
     FakeDevice closed;
     closed.SetClosed(true);
@@ -113,10 +139,12 @@ TEST(ReadMemoryRange, ReadsConsecutiveBytesAcrossTheTopOfMemory) {
 }
 
 // Whether an ID came, the reply buffer, and the traffic.
-std::string RomIdOutcome(FakeDevice& device, const Case& c) {
+std::string RomIdOutcome(FakeDevice& device, const Case& c, LineObservation* seen = nullptr) {
     device.Script(c.replies);
     UnitReply id{0xEE, 0xEE, 0xEE};
-    const bool found = RequestRomId(device.Link(c.unit), id);
+    UnitLink link = device.Link(c.unit);
+    link.observation = seen;
+    const bool found = RequestRomId(link, id);
     return (found ? "ID " : "no ") + Hex(Bytes(id.begin(), id.end())) + ": " + device.Log();
 }
 
@@ -126,9 +154,17 @@ TEST(RequestRomId, WakesTheUnitAndRequestsUpToEightTimes) {
     const std::vector<Case> cases = {
         {"4A3122", "ID 4A3122: stop 78000000 r stop"},
         // An address-zero echo and a short read are answered with the request.
-        {"000099 4A 4A3122", "ID 4A3122: stop 890000" + requests(2) + " r stop", UnitType::Aircon},
+        {"000099 4A 4A3122",
+         "ID 4A3122: stop 890000" + requests(2) + " r stop",
+         UnitType::Aircon,
+         {},
+         "0/0/0/0 0/1/0"},
         {Repeat("000011 ", 8), "no 000011: " + eight},
-        {"- - - - - - - 123456", "ID 123456: stop 78000000" + requests(7) + " r stop"},
+        {"- - - - - - - 123456",
+         "ID 123456: stop 78000000" + requests(7) + " r stop",
+         UnitType::Ecu,
+         {},
+         "0/0/0/0 7/0/0"},
         // The reply buffer keeps leftovers of earlier attempts.
         {"000077 0005 x", "no 000577: " + eight},
         // A torn reply with a non-zero first byte is no ID.
@@ -136,7 +172,14 @@ TEST(RequestRomId, WakesTheUnitAndRequestsUpToEightTimes) {
     };
     for (const Case& c : cases) {
         FakeDevice device;
-        EXPECT_EQ(RomIdOutcome(device, c), c.outcome) << c.replies;
+        const std::string outcome = RomIdOutcome(device, c);
+        EXPECT_EQ(outcome, c.outcome) << c.replies;
+        FakeDevice observed;
+        LineObservation seen;
+        EXPECT_EQ(RomIdOutcome(observed, c, &seen), outcome) << c.replies;
+        if (!c.observed.empty()) {
+            EXPECT_EQ(ObservationText(seen), c.observed) << c.replies;
+        }
     }
     FakeDevice closed;
     closed.SetClosed(true);
