@@ -1,12 +1,15 @@
 #include "app/qt/command_combo_box.h"
 #include "app/qt/control_set.h"
-#include "app/qt/graph/graph_windows.h"
 #include "app/qt/qt_window.h"
 #include "app/qt/tab_stop_list.h"
 #include "app/qt/template_layout.h"
 #include "app/qt/up_down_spin_box.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
+
+#if KORVANE_WITH_GRAPH
+#include "app/qt/graph/graph_windows.h"
+#endif
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -47,16 +50,20 @@ void BuildMenu(QtWindow& window) {
     controls.AddMenuCommand(ids::kMenuChecksumFile, *file, QStringLiteral("Checksum file"));
     controls.AddMenuCommand(ids::kMenuDumpMemory, *file, QStringLiteral("Dump Memory"));
     file->addSeparator();
+#if KORVANE_WITH_GRAPH
     QAction* viewLog =
         controls.AddMenuCommand(ids::kMenuViewLog, *file, QStringLiteral("View logfile..."));
     file->addSeparator();
+#endif
     controls.AddMenuCommand(ids::kMenuExit, *file, QStringLiteral("Exit"));
+#if KORVANE_WITH_GRAPH
     QMenu* view = host->menuBar()->addMenu(QStringLiteral("View"));
     QAction* graph = controls.AddMenuCommand(ids::kMenuGraph, *view, QStringLiteral("Graph"));
     // The graph windows are the shell's own: the window logic does not know them.
     auto* graphs = new GraphWindows(*host);
     QObject::connect(viewLog, &QAction::triggered, graphs, [graphs] { graphs->ViewLogFile(); });
     QObject::connect(graph, &QAction::triggered, graphs, &GraphWindows::ShowLiveGraph);
+#endif
     QMenu* help = host->menuBar()->addMenu(QStringLiteral("Help"));
     controls.AddMenuCommand(ids::kMenuAbout, *help, QStringLiteral("About"));
 }

@@ -2,10 +2,13 @@
 
 #include "app/main_window_logic.h"
 #include "app/qt/dialogs.h"
-#include "app/qt/live_graph_feed.h"
 #include "app/qt/qt_window.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
+
+#if KORVANE_WITH_GRAPH
+#include "app/qt/live_graph_feed.h"
+#endif
 
 #include <QApplication>
 #include <QDialog>
@@ -43,9 +46,11 @@ std::unique_ptr<QtWindow> QtShell::BuildWindow(int templateId, QWidget* owner) {
     if (logicFactory_) {
         logic = logicFactory_(templateId, *window);
     }
+#if KORVANE_WITH_GRAPH
     if (auto* mainLogic = dynamic_cast<MainWindowLogic*>(logic.get())) {
         FeedLiveGraph(*mainLogic, window->Host());
     }
+#endif
     window->Start(std::move(logic));
     return window;
 }
