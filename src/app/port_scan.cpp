@@ -53,7 +53,12 @@ PortStatus StatusOf(const SerialPort& port) {
     if (!device.empty() && device != port.PortName()) {
         status.tip += " on " + device;
     }
-    status.tip += ", 1953 baud, 8 data bits, even parity, one stop bit";
+    const int rate = port.MadeBaudRate();
+    status.tip += ", " + std::to_string(rate) + " baud, 8 data bits, even parity, one stop bit";
+    if (port.AcceptsAnyRate() && rate != kUnitBaudRate) {
+        status.rateNote = port.PortName() + " runs at " + std::to_string(rate) + " baud, not " +
+                          std::to_string(kUnitBaudRate) + " (--any-rate)";
+    }
     return status;
 }
 
@@ -73,6 +78,9 @@ std::string PortFailureTip(const PortOpenError& error) {
 void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText) {
     window.SetText(ids::main::kPortStatus, status.open ? "Ok" : failureText);
     window.SetToolTip(ids::main::kPortStatus, status.tip);
+    if (!status.rateNote.empty()) {
+        window.ListAdd(ids::main::kMemList, status.rateNote);
+    }
 }
 
 } // namespace korvane

@@ -15,6 +15,9 @@ struct PortStatus {
     bool open = false;
     // The device in use, or why the last attempt to open one failed.
     std::string tip;
+    // For the message list: the rate a port accepted at any rate runs at, when it is not
+    // the unit's. Empty otherwise.
+    std::string rateNote;
 };
 
 PortStatus StatusOf(const SerialPort& port);
@@ -39,7 +42,8 @@ PortScanOutcome ScanSerialPorts(UnitSession& session, int preferredPort);
 void ShowPortScan(Window& window, const PortScanOutcome& outcome);
 
 // Shows in status field 3014 "Ok" when the port is open, else `failureText` ("Error" after
-// a scan, "error" after a choice in the combo box), and the status's tooltip.
+// a scan, "error" after a choice in the combo box), and the status's tooltip; a rate note
+// becomes a line of the message list.
 void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText);
 
 // Why a port would not open, with the way in when the device belongs to a group the user

@@ -49,6 +49,7 @@ public:
     // made a rate more than 2% off: for simulators and emulators that cannot make the line's
     // rate. Off unless asked for.
     void AcceptAnyRate(bool accept) { anyRate = accept; }
+    bool AcceptsAnyRate() const { return anyRate; }
     // The rate the driver reported when the open port was set up; 0 when no port is open.
     int MadeBaudRate() const { return device ? madeBaudRate : 0; }
 

@@ -2,6 +2,7 @@
 
 #include "app/manual_worker.h"
 #include "app/unit_fixture.h"
+#include "link/posix/line_driver.h"
 #include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -166,6 +167,42 @@ TEST_F(MainWindowTest, TypingOrChoosingAPortNameOpensIt) {
     Choose(m::kPortCombo, "COM1");
     EXPECT_EQ(port.PortName(), "COM1");
     EXPECT_EQ(window.GetText(m::kPortStatus), "Ok");
+}
+
+// A simulator's line that cannot make the unit's rate, as Wine's pseudo-terminals.
+class FixedRateDriver final : public LineDriver {
+public:
+    explicit FixedRateDriver(unsigned made) : made_(made) {}
+    bool ReadRate(int /*fd*/, LineRate& rate) const override {
+        rate.input = made_;
+        rate.output = made_;
+        return true;
+    }
+
+private:
+    unsigned made_;
+};
+
+TEST_F(MainWindowTest, WithAnyRateEachOpeningAtAnotherRateIsNamedInTheMessageList) {
+    const FixedRateDriver driver(38400);
+    const LineDriver* earlier = ReplaceLineDriver(&driver);
+    port.AcceptAnyRate(true);
+    sandbox.Attach(1);
+    sandbox.Attach(3);
+    logic.OnCreate();
+    TypePort("COM1");
+    const Lines& messages = window.lists[m::kMemList];
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
+                            [](const std::string& line) { return line.find("baud") != line.npos; }),
+              2);
+    EXPECT_EQ(messages.back(), "COM1 runs at 38400 baud, not 1953 (--any-rate)");
+    EXPECT_NE(window.toolTips[m::kPortStatus].find(", 38400 baud,"), std::string::npos);
+
+    // At the unit's rate there is nothing to say.
+    ReplaceLineDriver(earlier);
+    TypePort("COM3");
+    EXPECT_EQ(window.GetText(m::kPortStatus), "Ok");
+    EXPECT_EQ(messages.back(), "COM1 runs at 38400 baud, not 1953 (--any-rate)");
 }
 
 TEST_F(MainWindowTest, ARomIdFromTheUnitOrTheListSelectsItsGroupAndRefreshesTheView) {

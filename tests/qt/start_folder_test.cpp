@@ -29,11 +29,14 @@ TEST(StartOptions, CommandLines) {
         Action action;
         std::string folder;
         bool userFolder;
+        bool anyRate = false;
     };
     const std::vector<Case> cases{
         {{}, Action::Run, "", false},
         {{"/car"}, Action::Run, "/car", false},
         {{"--user-folder"}, Action::Run, "", true},
+        {{"--any-rate", "--user-folder"}, Action::Run, "", true, true},
+        {{"/car", "--any-rate"}, Action::Run, "/car", false, true},
         {{"--", "-odd name"}, Action::Run, "-odd name", false},
         {{"--bogus", "--help"}, Action::Help, "", false},
         {{"/car", "-h"}, Action::Help, "", false},
@@ -49,6 +52,7 @@ TEST(StartOptions, CommandLines) {
         EXPECT_EQ(options.action, c.action) << shown;
         EXPECT_EQ(options.folder, c.folder) << shown;
         EXPECT_EQ(options.userFolder, c.userFolder) << shown;
+        EXPECT_EQ(options.anyRate, c.anyRate) << shown;
         EXPECT_EQ(options.error.empty(), c.action != Action::UsageError) << shown;
     }
 }

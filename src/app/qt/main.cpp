@@ -45,5 +45,5 @@ int main(int argc, char* argv[]) {
         std::cerr << "korvane: " << folder.error << "\n";
         return 2;
     }
-    return korvane::StartKorvane(folder.messages);
+    return korvane::StartKorvane(folder.messages, options.anyRate);
 }

@@ -13,6 +13,8 @@ struct StartOptions {
     std::string folder;
     // Work in the user's Korvane folder (see work_folder.h).
     bool userFolder = false;
+    // Open a port at whatever rate its driver makes: for simulators and emulators.
+    bool anyRate = false;
     // Why the command line was refused, for a UsageError.
     std::string error;
 };

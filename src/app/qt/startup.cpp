@@ -3,12 +3,14 @@
 #include "app/application.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
+#include "link/serial_port.h"
+#include "reading/unit_session.h"
 
 #include <iostream>
 
 namespace korvane {
 
-int StartKorvane(const std::vector<std::string>& startupMessages) {
+int StartKorvane(const std::vector<std::string>& startupMessages, bool anyRate) {
     // Start-up creates the port, the store and the log before the main window; leaving
     // this function is the shutdown, in the reverse order of their use.
     Application application(
@@ -17,6 +19,7 @@ int StartKorvane(const std::vector<std::string>& startupMessages) {
         },
         std::cout);
     application.Context().startupMessages = startupMessages;
+    application.Session().Port().AcceptAnyRate(anyRate);
     // The line is served by its own thread, so the window never waits for it; the worker
     // ends before the port it serves is released.
     ThreadWorker worker;
