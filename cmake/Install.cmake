@@ -13,8 +13,13 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(KORVANE_APP_ID org.korvane.Korvane)
 set(korvane_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
-file(RELATIVE_PATH korvane_data_from_program
-    ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/korvane)
+if(WIN32)
+    # The Windows bundle keeps its examples folder beside the programs.
+    set(korvane_data_from_program .)
+else()
+    file(RELATIVE_PATH korvane_data_from_program
+        ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/korvane)
+endif()
 
 set(korvane_programs "")
 foreach(program korvane korvane-cli korvane-ecu-sim)

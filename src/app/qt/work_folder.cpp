@@ -10,10 +10,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifndef _WIN32
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
 }
+#endif
 
 bool HoldsDefinitionFile(const fs::path& folder) {
     std::error_code error;
@@ -28,6 +30,13 @@ std::string WorkingHere(const fs::path& folder) {
 } // namespace
 
 fs::path UserFolder() {
+#ifdef _WIN32
+    // The per-user place for a program's own data that does not roam with the profile.
+    // Read wide, as a user name outside the ANSI code page would not survive getenv.
+    const wchar_t* value = _wgetenv(L"LOCALAPPDATA");
+    const fs::path localAppData = value == nullptr ? fs::path() : fs::path(value);
+    return localAppData.is_absolute() ? localAppData / "Korvane" : fs::path();
+#else
     const fs::path dataHome = Environment("XDG_DATA_HOME");
     if (dataHome.is_absolute()) {
         return dataHome / "korvane";
@@ -37,10 +46,12 @@ fs::path UserFolder() {
         return home / ".local" / "share" / "korvane";
     }
     return {};
+#endif
 }
 
 fs::path FindExamples(const fs::path& programFolder, const std::string& dataFromProgram) {
     std::vector<fs::path> candidates{programFolder / dataFromProgram / "examples"};
+#ifndef _WIN32
     std::string dataDirs = Environment("XDG_DATA_DIRS");
     if (dataDirs.empty()) {
         dataDirs = "/usr/local/share:/usr/share";
@@ -51,6 +62,7 @@ fs::path FindExamples(const fs::path& programFolder, const std::string& dataFrom
             candidates.push_back(fs::path(dir) / "korvane" / "examples");
         }
     }
+#endif
     for (const auto& candidate : candidates) {
         std::error_code error;
         if (fs::is_directory(candidate, error)) {
@@ -118,7 +130,11 @@ WorkFolderOutcome EnterWorkFolder(const StartOptions& options, const fs::path& e
 
     const fs::path folder = UserFolder();
     if (folder.empty()) {
+#ifdef _WIN32
+        outcome.messages.push_back("No user folder: LOCALAPPDATA is not set");
+#else
         outcome.messages.push_back("No user folder: neither XDG_DATA_HOME nor HOME is set");
+#endif
         return outcome;
     }
     auto copied = PrepareUserFolder(folder, examples, error);

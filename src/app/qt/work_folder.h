@@ -9,12 +9,13 @@
 namespace korvane {
 
 // The user's Korvane folder: $XDG_DATA_HOME/korvane, or ~/.local/share/korvane when
-// XDG_DATA_HOME is unset or not absolute. Empty when neither variable helps.
+// XDG_DATA_HOME is unset or not absolute; on Windows %LOCALAPPDATA%\Korvane. Empty when
+// no variable helps.
 std::filesystem::path UserFolder();
 
 // Where the installed example definition files are: dataFromProgram (the data folder
-// relative to the program's own folder) first, then korvane/examples in each of
-// $XDG_DATA_DIRS. Empty when none exists.
+// relative to the program's own folder) first, then (not on Windows) korvane/examples in
+// each of $XDG_DATA_DIRS. Empty when none exists.
 std::filesystem::path FindExamples(const std::filesystem::path& programFolder,
                                    const std::string& dataFromProgram);
 
