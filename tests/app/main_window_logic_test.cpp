@@ -225,7 +225,10 @@ TEST_F(MainWindowTest, ARomIdFromTheUnitOrTheListSelectsItsGroupAndRefreshesTheV
     EXPECT_EQ(window.GetText(m::kInputSwitchAddress), "0020");
     EXPECT_EQ(window.GetText(m::kIoSwitchAddress), "0001");
 
+    // A choice in the list asks nothing of the unit.
+    device.ClearTrace();
     Choose(m::kRomIdCombo, "99FF00  Other");
+    EXPECT_TRUE(device.Trace().empty());
     EXPECT_EQ(window.lists[m::kParamList],
               (Lines{"0030: Volts \t??", "0031: Twice \t??", "0041: IOSwitches \t??"}));
     EXPECT_EQ(window.GetText(m::kInputSwitchAddress), "0000");
