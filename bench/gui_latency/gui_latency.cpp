@@ -4,15 +4,18 @@
 //   QT_QPA_PLATFORM=offscreen korvane-gui-latency [SECONDS]
 
 #include "app/application.h"
+#include "app/qt/control_id.h"
 #include "app/qt/qt_shell.h"
-#include "app/qt/qt_window.h"
 #include "app/qt/thread_worker.h"
+#include "app/qt/wired_main_window.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +34,17 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace m = korvane::ids::main;
+
+// The window's control of this ID.
+template <class T> T& Control(QWidget& window, int id) {
+    for (auto* control : window.findChildren<T*>()) {
+        if (control->property(korvane::kControlIdProperty).toInt() == id) {
+            return *control;
+        }
+    }
+    std::fprintf(stderr, "no control %d\n", id);
+    std::exit(1);
+}
 
 struct Gaps {
     qint64 largestMs = 0;
@@ -61,17 +75,19 @@ Gaps MeasureRun(const std::vector<std::string>& carOptions, int seconds) {
         korvane::Application application(nullptr, trace);
         korvane::ThreadWorker worker;
         application.UseWorker(worker);
-        korvane::QtShell shell(application.LogicFactory());
-        auto window = shell.BuildWindow(korvane::ids::kMainTemplate, nullptr);
-        window->Host().show();
-        (void)QTest::qWaitFor([&] { return window->GetText(m::kPortStatus) == "Ok"; }, 10000);
-        window->SetText(m::kInputSwitchAddress, "0020");
-        window->ComboSetSelection(m::kRomIdCombo, 0);
-        window->Controls().Find<QCheckBox>(m::kParamRepeat)->setChecked(true);
-        window->Controls().Find<QPushButton>(m::kGetRomId)->click();
-        (void)QTest::qWaitFor([&] { return window->GetText(m::kRomIdEdit) != "------------"; },
-                              30000);
-        window->Controls().Find<QPushButton>(m::kParamRead)->click();
+        korvane::QtShell shell;
+        korvane::WiredMainWindow main(shell, application.Context());
+        QWidget& window = main.Window();
+        window.show();
+        (void)QTest::qWaitFor(
+            [&] { return Control<QLabel>(window, m::kPortStatus).text() == "Ok"; }, 10000);
+        Control<QLineEdit>(window, m::kInputSwitchAddress).setText("0020");
+        Control<QCheckBox>(window, m::kParamRepeat).setChecked(true);
+        Control<QPushButton>(window, m::kGetRomId).click();
+        (void)QTest::qWaitFor(
+            [&] { return Control<QLineEdit>(window, m::kRomIdEdit).text() != "------------"; },
+            30000);
+        Control<QPushButton>(window, m::kParamRead).click();
 
         QElapsedTimer clock;
         clock.start();
@@ -87,7 +103,7 @@ Gaps MeasureRun(const std::vector<std::string>& carOptions, int seconds) {
         timer.start(10);
         QTest::qWait(seconds * 1000);
         timer.stop();
-        window->Controls().Find<QPushButton>(m::kParamStop)->click();
+        Control<QPushButton>(window, m::kParamStop).click();
     }
     car.Signal(SIGTERM);
     car.WaitForExit(std::chrono::seconds(5));

@@ -1,4 +1,4 @@
-// A long Read Parameters run with Repeat through the window logic against the simulated
+// A long Read Parameters run with Repeat through the window's presenter against the simulated
 // car in fast mode: passes, log rows, resident memory and open descriptors, reported for
 // scripts/soak. Exits 1 when a pass is missing from the log, memory grows after warm-up
 // or a descriptor leaks.
@@ -9,7 +9,6 @@
 #include "app/unit_worker.h"
 #include "memory_window.h"
 #include "reading/unit_session.h"
-#include "resources/control_ids.h"
 #include "sim_process.h"
 
 #include <chrono>
@@ -23,7 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-namespace m = korvane::ids::main;
 
 long ResidentKiB() {
     std::ifstream status("/proc/self/status");
@@ -86,24 +84,24 @@ int main(int argc, char** argv) {
         korvane::soak::MemoryWindow window((folder / "soak.csv").string());
         korvane::MainWindowLogic logic(window, context);
         logic.OnCreate();
-        logic.OnCommand(korvane::ids::kMenuOpenLog, 0);
-        logic.OnCommand(m::kGetRomId, 0);
-        for (int tick = 0; tick < 50 && window.GetText(m::kRomIdEdit) != "A1B2C3"; ++tick) {
-            logic.OnTimer();
+        logic.OpenLog();
+        logic.GetRomId();
+        for (int tick = 0; tick < 50 && window.romIdText != "A1B2C3"; ++tick) {
+            logic.Tick();
         }
-        if (window.GetText(m::kRomIdEdit) != "A1B2C3") {
-            std::fprintf(stderr, "soak: no ROM ID (%s)\n", window.GetText(m::kRomIdEdit).c_str());
+        if (window.romIdText != "A1B2C3") {
+            std::fprintf(stderr, "soak: no ROM ID (%s)\n", window.romIdText.c_str());
             return 1;
         }
 
-        window.SetChecked(m::kParamRepeat, true);
-        logic.OnCommand(m::kParamRead, 0);
+        window.repeat = true;
+        logic.ReadParameters();
         long warmResident = 0;
         long warmDescriptors = 0;
         long peakResident = 0;
         const auto started = std::chrono::steady_clock::now();
         while (session.ParameterPassCount() < passes) {
-            logic.OnTimer();
+            logic.Tick();
             if (session.ParameterPassCount() == 10 && warmResident == 0) {
                 warmResident = ResidentKiB();
                 warmDescriptors = OpenDescriptors();
@@ -114,11 +112,11 @@ int main(int argc, char** argv) {
         }
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        logic.OnCommand(m::kParamStop, 0);
-        logic.OnTimer();
+        logic.StopRun();
+        logic.Tick();
         const long endResident = ResidentKiB();
         const long endDescriptors = OpenDescriptors();
-        logic.OnCommand(korvane::ids::kMenuCloseLog, 0);
+        logic.CloseLog();
 
         // The log holds the session line, the run's title and column lines, then one row
         // per pass.

@@ -1,11 +1,7 @@
 #include "app/application.h"
 
-#include "app/about_logic.h"
-#include "app/dump_dialog_logic.h"
-#include "app/main_window_logic.h"
 #include "app/unit_worker.h"
 #include "reading/unit_session.h"
-#include "resources/control_ids.h"
 
 #include <filesystem>
 #include <ostream>
@@ -43,25 +39,6 @@ Application::~Application() {
 
 UnitSession& Application::Session() {
     return *objects_->session;
-}
-
-WindowLogicFactory Application::LogicFactory() {
-    return MakeWindowLogicFactory(context_);
-}
-
-WindowLogicFactory MakeWindowLogicFactory(AppContext& context) {
-    return [&context](int templateId, Window& window) -> std::unique_ptr<WindowLogic> {
-        switch (templateId) {
-        case ids::kMainTemplate:
-            return std::make_unique<MainWindowLogic>(window, context);
-        case ids::kAboutTemplate:
-            return std::make_unique<AboutLogic>(window);
-        case ids::kDumpTemplate:
-            return std::make_unique<DumpDialogLogic>(window, context, context.dump);
-        default:
-            return nullptr;
-        }
-    };
 }
 
 } // namespace korvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "app/window_logic.h"
 
 #include <functional>
 #include <iosfwd>
@@ -22,8 +21,8 @@ using OwnerlessMessageBox =
 //    message box "Korvane startup error" titled "No serial ports found!\n" is shown, and
 //    start-up goes on; no port is left open;
 // 4. the definition store is created (empty), then the log (closed).
-// The toolkit then creates the main window through LogicFactory() and runs until it is
-// closed. Destroying the Application is the shutdown: the store, then the port (closed
+// The toolkit then creates the main window with its presenter over Context() and runs
+// until it is closed. Destroying the Application is the shutdown: the store, then the port (closed
 // without sending anything to the unit), then the log.
 class UnitSession;
 class UnitWorker;
@@ -42,17 +41,10 @@ public:
     // inline. The worker must be gone before the Application.
     void UseWorker(UnitWorker& worker) { context_.worker = &worker; }
 
-    // Makes the logic of the main window (1000), the About box (103) and the ROM dump
-    // dialog (1020); null for any other template.
-    WindowLogicFactory LogicFactory();
-
 private:
     struct Objects;
     std::unique_ptr<Objects> objects_;
     AppContext context_;
 };
-
-// The logic factory over any context, for hosts that build their own objects.
-WindowLogicFactory MakeWindowLogicFactory(AppContext& context);
 
 } // namespace korvane

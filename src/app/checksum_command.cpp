@@ -2,21 +2,21 @@
 
 #include "app/binary_file_filter.h"
 #include "app/dialog_utils.h"
-#include "app/window.h"
+#include "app/user_dialogs.h"
 #include "romtools/checksum_report.h"
 #include "romtools/rom_checksum.h"
 
 namespace korvane {
 
-void ChecksumFileCommand(Window& window, const std::string& programDirectory) {
+void ChecksumFileCommand(UserDialogs& dialogs, const std::string& programDirectory) {
     // No file name is suggested.
     std::string path;
-    if (!AskOpenFileName(window, path, BinaryFileFilter(), programDirectory, "Select TARN ROM File",
-                         FileDialogKind::ExistingFile)) {
+    if (!AskOpenFileName(dialogs, path, BinaryFileFilter(), programDirectory,
+                         "Select TARN ROM File", FileDialogKind::ExistingFile)) {
         return;
     }
-    window.ShowMessageBox(ChecksumReportText(path, CheckRomFile(path)), "TARN ROM Checksum",
-                          MessageBoxStyle::Ok);
+    dialogs.ShowMessageBox(ChecksumReportText(path, CheckRomFile(path)), "TARN ROM Checksum",
+                           MessageBoxStyle::Ok);
 }
 
 } // namespace korvane

@@ -4,10 +4,10 @@
 
 namespace korvane {
 
-class Window;
+class UserDialogs;
 
 // The "Checksum file" command: asks for a ROM image file and shows its checksum summary,
 // or why it could not be checked, in a message box. Touches neither the unit nor the log.
-void ChecksumFileCommand(Window& window, const std::string& programDirectory);
+void ChecksumFileCommand(UserDialogs& dialogs, const std::string& programDirectory);
 
 } // namespace korvane

@@ -33,10 +33,10 @@ bool FileExists(const std::string& path) {
 
 } // namespace
 
-DumpDialogLogic::DumpDialogLogic(Window& window, AppContext& context, DumpState& state,
+DumpDialogLogic::DumpDialogLogic(Window& window, const AppContext& context, DumpSettings& settings,
                                  DumpClocks clocks)
-    : window_(window), context_(context), clocks_(std::move(clocks)),
-      dumper_(std::make_shared<RomDumper>(state, clocks_.ticks)) {}
+    : window_(window), context_(context), fileName_(settings.fileName), clocks_(std::move(clocks)),
+      dumper_(std::make_shared<RomDumper>(settings.state, clocks_.ticks)) {}
 
 void DumpDialogLogic::OnCreate() {
     // No file is open here: a dump never outlives the dialog that ran it.
@@ -47,9 +47,9 @@ void DumpDialogLogic::OnCreate() {
     window_.SetText(d::kStartAddress, "8000");
     window_.SetText(d::kBytesToRead, "8000");
     window_.SetText(d::kPrefill, "8000");
-    window_.SetText(d::kOutputFile, context_.dumpFileName);
+    window_.SetText(d::kOutputFile, fileName_);
     window_.CheckRadioButton(d::kUnitEcu, d::kUnitTcu, d::kUnitEcu);
-    context_.unitType = UnitType::Ecu;
+    unit_ = UnitType::Ecu;
 }
 
 void DumpDialogLogic::OnCommand(int id, int /*notification*/) {
@@ -61,10 +61,10 @@ void DumpDialogLogic::OnCommand(int id, int /*notification*/) {
         Browse();
         break;
     case d::kUnitEcu:
-        context_.unitType = UnitType::Ecu;
+        unit_ = UnitType::Ecu;
         break;
     case d::kUnitTcu:
-        context_.unitType = UnitType::Tcu;
+        unit_ = UnitType::Tcu;
         break;
     case d::kExit:
         Exit();
@@ -83,14 +83,14 @@ void DumpDialogLogic::Start() {
     const std::uint32_t start = HexInput(window_, d::kStartAddress, state.startAddress);
     const std::uint32_t count = HexInput(window_, d::kBytesToRead, state.byteCount);
     dumper_->Configure(start, count, HexInput(window_, d::kPrefill, 0));
-    GetItemText(window_, d::kOutputFile, context_.dumpFileName);
+    GetItemText(window_, d::kOutputFile, fileName_);
 
-    if (FileExists(context_.dumpFileName) &&
+    if (FileExists(fileName_) &&
         window_.ShowMessageBox("Overwrite existing file?", "Dump file exists",
                                MessageBoxStyle::YesNoExclamation) != MessageBoxResult::Yes) {
         return;
     }
-    switch (dumper_->Begin(context_.dumpFileName)) {
+    switch (dumper_->Begin(fileName_)) {
     case RomDumper::BeginResult::Started:
         break;
     case RomDumper::BeginResult::CannotCreate:
@@ -114,10 +114,9 @@ void DumpDialogLogic::Browse() {
         return;
     }
     // Start asks before it overwrites an existing file.
-    if (AskOpenFileName(window_, context_.dumpFileName, BinaryFileFilter(),
-                        context_.programDirectory, "Select RomDump File",
-                        FileDialogKind::NewOrExistingFile)) {
-        window_.SetText(d::kOutputFile, context_.dumpFileName);
+    if (AskOpenFileName(window_, fileName_, BinaryFileFilter(), context_.programDirectory,
+                        "Select RomDump File", FileDialogKind::NewOrExistingFile)) {
+        window_.SetText(d::kOutputFile, fileName_);
     }
 }
 
@@ -138,7 +137,7 @@ void DumpDialogLogic::OnTimer() {
         return;
     }
     chunkUnderWay_ = true;
-    const UnitLink link = context_.session->Link(context_.unitType);
+    const UnitLink link = context_.session->Link(unit_);
     PostUnitWork(
         *context_.worker, [dumper = dumper_, link] { return dumper->Step(link); },
         guard_([this](RomDumper::StepResult result) {
@@ -183,9 +182,9 @@ void DumpDialogLogic::ShowWriteFailure() {
     const std::string reason = dumper_->FileError().message();
     window_.SetText(d::kResult, FormatText("** WRITE FAILED ** - %s", reason.c_str()));
     SetInputsEnabled(true);
-    window_.ShowMessageBox(FormatText("Can't write output file\n%s\n%s",
-                                      context_.dumpFileName.c_str(), reason.c_str()),
-                           kErrorCaption, MessageBoxStyle::Ok);
+    window_.ShowMessageBox(
+        FormatText("Can't write output file\n%s\n%s", fileName_.c_str(), reason.c_str()),
+        kErrorCaption, MessageBoxStyle::Ok);
 }
 
 void DumpDialogLogic::SetInputsEnabled(bool enabled) {

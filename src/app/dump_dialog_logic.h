@@ -3,11 +3,13 @@
 #include "app/app_context.h"
 #include "app/unit_worker.h"
 #include "app/window_logic.h"
+#include "link/unit_type.h"
 #include "log/time_of_day.h"
 #include "romtools/dump_state.h"
 #include "romtools/rom_dumper.h"
 
 #include <memory>
+#include <string>
 
 namespace korvane {
 
@@ -19,19 +21,30 @@ struct DumpClocks {
     UtcClock utc = SystemUtcTimeOfDay;
 };
 
+// The dump's settings and file name, kept between openings of the dump dialog.
+struct DumpSettings {
+    DumpState state;
+    std::string fileName = "romdump.bin";
+};
+
 // The ROM dump dialog (template 1020): takes the range, pre-fill and file name, and dumps
 // one chunk per tick of its one-second timer, showing progress and, at the end, the
-// check of the file. The settings live in `state`, which outlives the dialog. While a
+// check of the file. The settings live in `settings`, which outlive the dialog; the unit
+// it reads is its own choice, ECU whenever it opens. While a
 // dump runs, Start, Browse and the three number boxes are disabled; Exit ends the dump
 // and keeps the part written. Each chunk is read on the context's worker; a tick that
 // comes while one is under way is skipped, so the pace stays one chunk a tick at most.
 class DumpDialogLogic final : public WindowLogic {
 public:
-    DumpDialogLogic(Window& window, AppContext& context, DumpState& state, DumpClocks clocks = {});
+    DumpDialogLogic(Window& window, const AppContext& context, DumpSettings& settings,
+                    DumpClocks clocks = {});
 
     void OnCreate() override;
     void OnCommand(int id, int notification) override;
     void OnTimer() override;
+
+    // The unit the dump reads: the dialog's own ECU and TCU buttons choose it.
+    UnitType Unit() const { return unit_; }
 
     // The pace of the dump: one chunk per tick.
     static constexpr int kTickMs = 1000;
@@ -46,7 +59,9 @@ private:
     bool Running() const { return running_; }
 
     Window& window_;
-    AppContext& context_;
+    const AppContext& context_;
+    std::string& fileName_;
+    UnitType unit_ = UnitType::Ecu;
     DumpClocks clocks_;
     // Shared with the chunk under way, which the worker may still be reading when the
     // program shuts down.

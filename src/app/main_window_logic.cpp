@@ -2,12 +2,13 @@
 
 #include "app/checksum_command.h"
 #include "app/dialog_utils.h"
-#include "app/list_box_messages.h"
 #include "app/port_scan.h"
-#include "app/reading_view.h"
-#include "app/window.h"
+#include "app/view_messages.h"
+#include "reading/memory_inputs.h"
+#include "reading/pass_texts.h"
+#include "reading/rom_id_view.h"
+#include "reading/switch_bytes.h"
 #include "reading/unit_session.h"
-#include "resources/control_ids.h"
 
 #include <string>
 #include <utility>
@@ -17,17 +18,7 @@ namespace korvane {
 
 namespace {
 
-namespace m = ids::main;
-
 constexpr int kPollPeriodMs = 100;
-
-std::vector<int> MemoryListTabStops() {
-    std::vector<int> stops;
-    for (int k = 0; k < 20; ++k) {
-        stops.push_back(25 + 12 * k);
-    }
-    return stops;
-}
 
 bool LogFailed(LogFile& log) {
     return log.IsOpen() && log.Failed();
@@ -35,8 +26,8 @@ bool LogFailed(LogFile& log) {
 
 } // namespace
 
-MainWindowLogic::MainWindowLogic(Window& window, AppContext& context)
-    : window_(window), context_(context), runs_(window, context, passes_) {}
+MainWindowLogic::MainWindowLogic(MainView& view, const AppContext& context)
+    : view_(view), context_(context) {}
 
 template <class Work, class Show> void MainWindowLogic::Post(Work work, Show show) {
     UnitSession* session = context_.session;
@@ -55,156 +46,60 @@ template <class Work, class Show> void MainWindowLogic::Post(Work work, Show sho
 }
 
 void MainWindowLogic::OnCreate() {
-    window_.StartTimer(kPollPeriodMs);
+    view_.StartPollTimer(kPollPeriodMs);
 
     // Nothing has been posted to the worker yet, so the definitions are loaded here.
-    ListBoxMessages messages(window_, m::kMemList);
     for (const auto& line : context_.startupMessages) {
-        window_.ListAdd(m::kMemList, line);
+        view_.AddMessage(line);
     }
+    ViewMessages messages(view_);
     // Bare names, opened in the working directory and echoed as the user knows them.
     context_.session->LoadDefinitions("", &messages);
     const DefinitionStore& definitions = context_.session->Definitions();
 
-    ScanPorts(definitions.CommPort());
+    Scan(definitions.CommPort());
 
     std::vector<std::string> romIds;
     definitions.RomIdNames(romIds);
-    FillComboBox(window_, m::kRomIdCombo, romIds, true, "null");
-
-    window_.SetTabStops(m::kMemList, MemoryListTabStops());
-    window_.SetTabStops(m::kParamList, {25, 45, 140, 150, 160});
-
-    window_.SetText(m::kMemAddressEdit, "0000");
-    AttachUpDown(window_, {.editId = m::kMemCountEdit,
-                           .upDownId = m::kMemCountUpDown,
-                           .lower = 1,
-                           .upper = 16,
-                           .position = 16});
-    AttachUpDown(window_, {.editId = m::kMemAddressEdit,
-                           .upDownId = m::kMemAddressUpDown,
-                           .lower = 0,
-                           .upper = 0xFFFF,
-                           .position = 0x1000,
-                           .base = 16});
+    view_.ShowRomIds(romIds, "null");
 
     runs_.SendStop();
-
-    window_.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
-    context_.unitType = UnitType::Ecu;
-    window_.CheckRadioButton(m::kModeBytes, m::kModeBlocks, m::kModeBytes);
-    context_.readMemoryMode = ReadMemoryMode::Bytes;
-
-    AttachUpDown(window_, {.editId = m::kWriteAddressEdit,
-                           .upDownId = m::kWriteAddressUpDown,
-                           .lower = 0,
-                           .upper = 0xFFFF,
-                           .position = 0x1000,
-                           .base = 16});
+    unit_ = UnitType::Ecu;
+    view_.ShowUnit(unit_);
+    runs_.SetReadMemoryMode(ReadMemoryMode::Bytes);
+    view_.ShowReadMemoryMode(ReadMemoryMode::Bytes);
 }
 
-void MainWindowLogic::OnCommand(int id, int notification) {
-    RunCommand(id, notification);
-    // A stop the command posted takes effect now, before any further tick.
+void MainWindowLogic::StopRun() {
+    runs_.PostStop();
+    // The stop takes effect as the command returns, before any further tick.
     runs_.AfterCommand();
 }
 
-void MainWindowLogic::OnTimer() {
-    runs_.OnTick();
-}
-
-void MainWindowLogic::RunCommand(int id, int notification) {
-    switch (id) {
-    case ids::kMenuExit:
-        window_.Close();
-        break;
-    case ids::kMenuAbout:
-        window_.OpenModalDialog(ids::kAboutTemplate, {});
-        break;
-    case ids::kMenuOpenLog:
-        OpenLog();
-        break;
-    case ids::kMenuCloseLog:
-        CloseLog();
-        break;
-    case m::kPortCombo:
-        ChoosePort(notification);
-        break;
-    case m::kMemStop:
-    case m::kParamStop:
-        runs_.PostStop();
-        break;
-    case m::kGetRomId:
-        runs_.RequestRomId();
-        break;
-    case m::kRomIdCombo:
-        ChooseRomId(notification);
-        break;
-    case m::kParamRead:
-        runs_.StartReadParameters();
-        break;
-    case m::kMemRead:
-        runs_.StartReadMemory();
-        break;
-    case m::kMemClear:
-        ClearReadMemory();
-        break;
-    case m::kWrite:
-        WriteMemory();
-        break;
-    case ids::kMenuChecksumFile:
-        ChecksumFileCommand(window_, context_.programDirectory);
-        break;
-    case ids::kMenuDumpMemory:
-        // No run may go on while the dump owns the line; the dump may leave TCU chosen.
-        runs_.SendStop();
-        window_.OpenModalDialog(ids::kDumpTemplate, [this] {
-            window_.CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
-            context_.unitType = UnitType::Ecu;
-        });
-        break;
-    case m::kScanPorts:
-        runs_.SendStop();
-        ScanPorts(0);
-        break;
-    case m::kUnitEcu:
-    case m::kUnitTcu:
-    case m::kUnitAircon:
-    case m::kUnit4ws:
-    case m::kUnitCruise:
-        context_.unitType = UnitTypeFromValue(id - m::kUnitEcu);
-        break;
-    case m::kModeBytes:
-        context_.readMemoryMode = ReadMemoryMode::Bytes;
-        break;
-    case m::kModeBlocks:
-        context_.readMemoryMode = ReadMemoryMode::Blocks;
-        break;
-    default:
-        break;
-    }
+void MainWindowLogic::GetRomId() {
+    runs_.RequestRomId();
 }
 
 void MainWindowLogic::OpenLog() {
     const FileFilter filter = {{"Log files (txt,log,csv)", "*.txt;*.log;*.csv"},
                                {"All files", "*.*"}};
     // A log is appended to, so an existing file is as good as a new one.
-    if (!AskOpenFileName(window_, context_.logFileName, filter, context_.programDirectory,
-                         "Select Log File", FileDialogKind::NewOrExistingFile)) {
+    if (!AskOpenFileName(view_, logFileName_, filter, context_.programDirectory, "Select Log File",
+                         FileDialogKind::NewOrExistingFile)) {
         return;
     }
-    const std::string name = context_.logFileName;
+    const std::string name = logFileName_;
     UnitSession* session = context_.session;
     Post([session, name] { return session->Log().Open(name); },
          [this, name](bool opened) {
              logFailureShown_ = false;
              // Opening closed the log that was open before, so its name must not stay shown.
-             window_.SetText(m::kLogStatus, opened ? name : "Open failed: " + name);
+             view_.ShowLogStatus(opened ? name : "Open failed: " + name);
          });
 }
 
 void MainWindowLogic::CloseLog() {
-    const std::string name = context_.logFileName;
+    const std::string name = logFileName_;
     UnitSession* session = context_.session;
     Post(
         [session] {
@@ -213,8 +108,8 @@ void MainWindowLogic::CloseLog() {
         },
         [this, name](bool writeFailed) {
             logFailureShown_ = false;
-            window_.SetText(m::kLogStatus,
-                            writeFailed ? "Closed. Write failed: " + name : std::string("Closed."));
+            view_.ShowLogStatus(writeFailed ? "Closed. Write failed: " + name
+                                            : std::string("Closed."));
         });
 }
 
@@ -223,14 +118,24 @@ void MainWindowLogic::ShowLogFailure(bool failed) {
         return;
     }
     logFailureShown_ = true;
-    window_.SetText(m::kLogStatus, "Write failed: " + context_.logFileName);
+    view_.ShowLogStatus("Write failed: " + logFileName_);
 }
 
-void MainWindowLogic::ChoosePort(int notification) {
-    std::string name = "none";
-    if (GetComboText(name, window_, m::kPortCombo, notification) == ComboCommand::Ignore) {
-        return;
-    }
+void MainWindowLogic::ChecksumFile() {
+    ChecksumFileCommand(view_, context_.programDirectory);
+}
+
+void MainWindowLogic::DumpMemory() {
+    // No run may go on while the dump owns the line; the dump may leave TCU chosen.
+    runs_.SendStop();
+    view_.OpenDumpDialog(dump_, [this] {
+        unit_ = UnitType::Ecu;
+        view_.ShowUnit(unit_);
+    });
+}
+
+void MainWindowLogic::ChoosePort(const std::string& typedOrChosen) {
+    const std::string name = ItemText(typedOrChosen);
     UnitSession* session = context_.session;
     Post(
         [session, name]() -> std::optional<PortStatus> {
@@ -245,29 +150,32 @@ void MainWindowLogic::ChoosePort(int notification) {
         },
         [this](std::optional<PortStatus> status) {
             if (status) {
-                ShowPortStatus(window_, *status, "error");
+                ShowPortStatus(view_, *status, "error");
             }
         });
 }
 
-void MainWindowLogic::ChooseRomId(int notification) {
-    std::string text = "none";
-    if (GetComboText(text, window_, m::kRomIdCombo, notification) == ComboCommand::Ignore) {
-        return;
-    }
+void MainWindowLogic::ChooseRomId(const std::string& typedOrChosen) {
+    const std::string text = ItemText(typedOrChosen);
     UnitSession* session = context_.session;
     Post(
         [session, text] {
             session->Definitions().SelectRomId(text);
             return MakeRomIdView(session->Definitions());
         },
-        [this](const RomIdView& view) { ShowRomIdView(window_, view); });
+        [this](const RomIdView& view) { view_.ShowRomIdView(view); });
 }
 
-void MainWindowLogic::ScanPorts(int preferredPort) {
+void MainWindowLogic::ScanPorts() {
+    runs_.SendStop();
+    // The preferred port is not looked at: the first port found is opened.
+    Scan(0);
+}
+
+void MainWindowLogic::Scan(int preferredPort) {
     UnitSession* session = context_.session;
     Post([session, preferredPort] { return ScanSerialPorts(*session, preferredPort); },
-         [this](const PortScanOutcome& outcome) { ShowPortScan(window_, outcome); });
+         [this](const PortScanOutcome& outcome) { ShowPortScan(view_, outcome); });
 }
 
 void MainWindowLogic::ClearReadMemory() {
@@ -277,22 +185,22 @@ void MainWindowLogic::ClearReadMemory() {
             session->Memory().Clear();
             return true;
         },
-        [this](bool) { window_.ListReset(m::kMemList); });
+        [this](bool) { view_.ShowMemoryLines({}); });
 }
 
 void MainWindowLogic::WriteMemory() {
-    const std::uint16_t address = WriteAddressFromText(window_.GetText(m::kWriteAddressEdit));
-    const std::uint8_t data = WriteDataFromText(window_.GetText(m::kWriteDataEdit));
+    const std::uint16_t address = WriteAddressFromText(view_.WriteAddressText());
+    const std::uint8_t data = WriteDataFromText(view_.WriteDataText());
     UnitSession* session = context_.session;
-    const UnitType unit = context_.unitType;
+    const UnitType unit = unit_;
     Post([session, unit, address,
           data] { return korvane::WriteMemory(session->Link(unit), address, data); },
-         [this](const WriteOutcome& outcome) { ShowWriteOutcome(window_, outcome); });
+         [this](const WriteOutcome& outcome) { view_.ShowWriteResult(WriteResultText(outcome)); });
 }
 
 void MainWindowLogic::Passes::RequestRomId(std::function<void()> finished) {
     UnitSession* session = logic_.context_.session;
-    const UnitType unit = logic_.context_.unitType;
+    const UnitType unit = logic_.unit_;
     logic_.Post(
         [session, unit] {
             const RomIdOutcome outcome = RequestRomIdAndSelect(
@@ -300,22 +208,28 @@ void MainWindowLogic::Passes::RequestRomId(std::function<void()> finished) {
             return std::make_pair(outcome, MakeRomIdView(session->Definitions()));
         },
         [this, finished](const std::pair<RomIdOutcome, RomIdView>& result) {
-            ShowRomIdOutcome(logic_.window_, result.first, result.second);
+            // A ROM ID read also brings the view in line with the selection it made.
+            if (result.first.kind == RomIdOutcome::Kind::Read) {
+                logic_.view_.ShowRomIdView(result.second);
+            }
+            logic_.view_.ShowRomIdText(RomIdOutcomeText(result.first));
             finished();
         });
 }
 
 void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void()> finished) {
     UnitSession* session = logic_.context_.session;
-    const UnitType unit = logic_.context_.unitType;
-    const SwitchAddresses switches = SwitchAddressesOf(logic_.window_);
+    const UnitType unit = logic_.unit_;
+    const SwitchAddresses switches{
+        SwitchAddressFromText(ItemText(logic_.view_.InputSwitchAddressText())),
+        SwitchAddressFromText(ItemText(logic_.view_.IoSwitchAddressText()))};
     logic_.Post(
         [session, unit, firstPass, switches] {
             return ReadParametersPass(session->Link(unit), session->Definitions(), session->Log(),
                                       session->ParameterPassCount(), firstPass, switches);
         },
         [this, finished, firstPass](const ParameterPassResult& pass) {
-            ShowParameterPass(logic_.window_, pass);
+            logic_.view_.ShowParameterPass(pass);
             if (logic_.parameterPassObserver_) {
                 logic_.parameterPassObserver_(pass, firstPass);
             }
@@ -325,31 +239,33 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
 
 void MainWindowLogic::Passes::ReadMemoryBytes(std::function<void()> finished) {
     UnitSession* session = logic_.context_.session;
-    const UnitType unit = logic_.context_.unitType;
-    const MemoryRequest request = MemoryRequestOf(logic_.window_);
+    const UnitType unit = logic_.unit_;
+    const MemoryRequest request =
+        MemoryRequestFromTexts(logic_.view_.MemoryAddressText(), logic_.view_.MemoryCountText());
     logic_.Post(
         [session, unit, request] {
             return ReadMemoryBytesPass(session->Link(unit), session->Log(), session->Memory(),
                                        request);
         },
         [this, finished](const BytesPassResult& pass) {
-            ShowBytesPass(logic_.window_, pass);
+            logic_.view_.ShowMemoryLines(BytesPassLines(pass));
             finished();
         });
 }
 
 void MainWindowLogic::Passes::ReadMemoryBlock(bool firstPass, std::function<void(bool)> finished) {
     UnitSession* session = logic_.context_.session;
-    const UnitType unit = logic_.context_.unitType;
+    const UnitType unit = logic_.unit_;
     // Only a first pass takes the boxes; later ones go on with the sweep.
-    const MemoryRequest request = MemoryRequestOf(logic_.window_);
+    const MemoryRequest request =
+        MemoryRequestFromTexts(logic_.view_.MemoryAddressText(), logic_.view_.MemoryCountText());
     logic_.Post(
         [session, unit, firstPass, request] {
             return ReadMemoryBlocksPass(session->Link(unit), session->Log(), session->Memory(),
                                         firstPass, request);
         },
         [this, finished](const BlocksPassResult& pass) {
-            ShowBlocksPass(logic_.window_, pass);
+            logic_.view_.ShowMemoryLines(BlocksPassLines(pass));
             finished(pass.sweepComplete);
         });
 }

@@ -1,32 +1,53 @@
 #pragma once
 
 #include "app/app_context.h"
+#include "app/dump_dialog_logic.h"
+#include "app/main_view.h"
 #include "app/run_control.h"
 #include "app/unit_worker.h"
-#include "app/window_logic.h"
 
 #include <functional>
+#include <string>
 
 namespace korvane {
 
-class Window;
 struct ParameterPassResult;
 
-// The main window (template 1000): loads the definitions and opens the port when created,
-// turns every command into its action, and runs the reading passes tick by tick through
-// its run control. Everything that touches the port, the definitions, the log or the
-// reading state is posted to the context's worker; the window shows the outcome when the
-// worker reports back.
-class MainWindowLogic final : public WindowLogic {
+// The presenter of the main window: loads the definitions and opens the port when the
+// window is created, turns every user action into its action, and runs the reading passes
+// tick by tick through its run control. It owns what the window's actions change: the
+// unit, the Read Memory mode and the run, the log file's name and the dump's settings.
+// Everything that touches the port, the definitions, the log or the reading state is
+// posted to the context's worker; the view shows the outcome when the worker reports back.
+class MainWindowLogic final : public MainActions {
 public:
-    MainWindowLogic(Window& window, AppContext& context);
+    MainWindowLogic(MainView& view, const AppContext& context);
 
-    void OnCreate() override;
-    void OnCommand(int id, int notification) override;
-    void OnTimer() override;
+    // The window has been built: start it up.
+    void OnCreate();
 
-    // The run control, for the commands of other windows that stop a run.
-    RunControl& Runs() { return runs_; }
+    void ScanPorts() override;
+    void ChoosePort(const std::string& name) override;
+    void GetRomId() override;
+    void ChooseRomId(const std::string& text) override;
+    void ChooseUnit(UnitType unit) override { unit_ = unit; }
+    void ChooseReadMemoryMode(ReadMemoryMode mode) override { runs_.SetReadMemoryMode(mode); }
+    void ReadMemory() override { runs_.StartReadMemory(); }
+    void ClearReadMemory() override;
+    void ReadParameters() override { runs_.StartReadParameters(); }
+    void StopRun() override;
+    void WriteMemory() override;
+    void OpenLog() override;
+    void CloseLog() override;
+    void ChecksumFile() override;
+    void DumpMemory() override;
+    void About() override { view_.OpenAboutBox(); }
+    void Exit() override { view_.Close(); }
+    void Tick() override { runs_.OnTick(); }
+
+    UnitType Unit() const { return unit_; }
+    const RunControl& Runs() const { return runs_; }
+    const std::string& LogFileName() const { return logFileName_; }
 
     // Called with every Read Parameters pass once the window shows it, and whether it was
     // the first pass of its run.
@@ -53,20 +74,16 @@ private:
     // stopped taking lines.
     template <class Work, class Show> void Post(Work work, Show show);
 
-    void RunCommand(int id, int notification);
-    void OpenLog();
-    void CloseLog();
-    void ChoosePort(int notification);
-    void ChooseRomId(int notification);
-    void ScanPorts(int preferredPort);
-    void ClearReadMemory();
-    void WriteMemory();
+    void Scan(int preferredPort);
     void ShowLogFailure(bool failed);
 
-    Window& window_;
-    AppContext& context_;
+    MainView& view_;
+    const AppContext& context_;
+    UnitType unit_ = UnitType::Ecu;
+    std::string logFileName_ = "korvane.csv";
+    DumpSettings dump_;
     Passes passes_{*this};
-    RunControl runs_;
+    RunControl runs_{view_, passes_};
     ParameterPassObserver parameterPassObserver_;
     // A failed log write has been shown in the status line.
     bool logFailureShown_ = false;

@@ -1,11 +1,9 @@
 #include "app/port_scan.h"
 
-#include "app/dialog_utils.h"
-#include "app/window.h"
+#include "app/main_view.h"
 #include "link/port_device.h"
 #include "link/serial_port.h"
 #include "reading/unit_session.h"
-#include "resources/control_ids.h"
 
 namespace korvane {
 
@@ -27,18 +25,17 @@ PortScanOutcome ScanSerialPorts(UnitSession& session, int preferredPort) {
     return outcome;
 }
 
-void ShowPortScan(Window& window, const PortScanOutcome& outcome) {
+void ShowPortScan(MainView& view, const PortScanOutcome& outcome) {
     if (outcome.noneFound) {
-        window.ShowMessageBox("Serial Port Scan...", "No serial ports found!\n",
-                              MessageBoxStyle::Ok);
+        view.ShowMessageBox("Serial Port Scan...", "No serial ports found!\n", MessageBoxStyle::Ok);
     }
-    if (!outcome.names.empty()) {
-        FillComboBox(window, ids::main::kPortCombo, outcome.names, true, outcome.chosen);
-    }
-    ShowPortStatus(window, outcome.status, "Error");
     if (outcome.names.empty()) {
-        window.SetToolTip(ids::main::kPortStatus, "No serial ports found");
+        // The list keeps what it offered before.
+        view.ShowPortStatus(outcome.status.open ? "Ok" : "Error", "No serial ports found");
+        return;
     }
+    view.ShowPorts(outcome.names, outcome.chosen);
+    ShowPortStatus(view, outcome.status, "Error");
 }
 
 PortStatus StatusOf(const SerialPort& port) {
@@ -75,11 +72,10 @@ std::string PortFailureTip(const PortOpenError& error) {
     return tip;
 }
 
-void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText) {
-    window.SetText(ids::main::kPortStatus, status.open ? "Ok" : failureText);
-    window.SetToolTip(ids::main::kPortStatus, status.tip);
+void ShowPortStatus(MainView& view, const PortStatus& status, const char* failureText) {
+    view.ShowPortStatus(status.open ? "Ok" : failureText, status.tip);
     if (!status.rateNote.empty()) {
-        window.ListAdd(ids::main::kMemList, status.rateNote);
+        view.AddMessage(status.rateNote);
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace korvane {
 
-class Window;
+class MainView;
 class SerialPort;
 class UnitSession;
 struct PortOpenError;
@@ -37,14 +37,14 @@ struct PortScanOutcome {
 // above 0 and opens, else the first port found.
 PortScanOutcome ScanSerialPorts(UnitSession& session, int preferredPort);
 
-// Offers the ports found in combo 3001 (telling the user in a message box when there were
-// none) and shows the port status with "Error" for a port that is not open.
-void ShowPortScan(Window& window, const PortScanOutcome& outcome);
+// Offers the ports found in the port list (telling the user in a message box when there
+// were none) and shows the port status with "Error" for a port that is not open.
+void ShowPortScan(MainView& view, const PortScanOutcome& outcome);
 
-// Shows in status field 3014 "Ok" when the port is open, else `failureText` ("Error" after
-// a scan, "error" after a choice in the combo box), and the status's tooltip; a rate note
-// becomes a line of the message list.
-void ShowPortStatus(Window& window, const PortStatus& status, const char* failureText);
+// Shows as the port status "Ok" when the port is open, else `failureText` ("Error" after
+// a scan, "error" after a choice in the port list), with the status's details; a rate
+// note becomes a line of the message list.
+void ShowPortStatus(MainView& view, const PortStatus& status, const char* failureText);
 
 // Why a port would not open, with the way in when the device belongs to a group the user
 // is not in.

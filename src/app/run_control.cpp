@@ -1,41 +1,33 @@
 #include "app/run_control.h"
 
-#include "app/dialog_utils.h"
-#include "app/window.h"
-#include "resources/control_ids.h"
-
 namespace korvane {
 
-namespace m = ids::main;
+namespace {
+constexpr RunButtons kAtRest{true, false, true, false};
+constexpr RunButtons kReadingMemory{false, true, false, false};
+constexpr RunButtons kReadingParameters{false, false, false, true};
+} // namespace
 
-RunControl::RunControl(Window& window, AppContext& context, RunPasses& passes)
-    : window_(window), context_(context), passes_(passes) {}
-
-void RunControl::SetButtons(bool memRead, bool memStop, bool paramRead, bool paramStop) {
-    window_.Enable(m::kMemRead, memRead);
-    window_.Enable(m::kMemStop, memStop);
-    window_.Enable(m::kParamRead, paramRead);
-    window_.Enable(m::kParamStop, paramStop);
-}
+RunControl::RunControl(RunView& view, RunPasses& passes) : view_(view), passes_(passes) {}
 
 void RunControl::StartReadMemory() {
-    SetButtons(false, true, false, false);
+    view_.SetRunButtons(kReadingMemory);
     NewRun();
-    context_.firstPass = true;
-    context_.runState = RunState::ReadMemoryRunning;
+    firstPass_ = true;
+    runState_ = RunState::ReadMemoryRunning;
 }
 
 void RunControl::StartReadParameters() {
-    SetButtons(false, false, false, true);
+    view_.SetRunButtons(kReadingParameters);
     NewRun();
-    context_.firstPass = true;
-    context_.runState = RunState::ReadParametersRunning;
+    firstPass_ = true;
+    runState_ = RunState::ReadParametersRunning;
 }
 
 void RunControl::RequestRomId() {
-    window_.SetText(m::kRomIdEdit, "------------");
+    view_.ShowRomIdText("------------");
     NewRun();
-    context_.runState = RunState::RomIdPending;
+    runState_ = RunState::RomIdPending;
 }
 
 void RunControl::PostStop() {
@@ -45,9 +37,9 @@ void RunControl::PostStop() {
 void RunControl::SendStop() {
     // A stop acting now also answers any stop still waiting.
     stopPosted_ = false;
-    SetButtons(true, false, true, false);
+    view_.SetRunButtons(kAtRest);
     NewRun();
-    context_.runState = RunState::Idle;
+    runState_ = RunState::Idle;
 }
 
 void RunControl::HandlePostedStop() {
@@ -79,42 +71,43 @@ void RunControl::OnTick() {
 
 void RunControl::StartWork() {
     const unsigned run = run_;
-    const bool firstPass = context_.firstPass;
-    switch (context_.runState) {
+    const bool firstPass = firstPass_;
+    switch (runState_) {
     case RunState::Idle:
         return;
     case RunState::RomIdPending:
         // The request is made now; a Read pressed meanwhile starts a run of its own.
-        context_.runState = RunState::Idle;
+        runState_ = RunState::Idle;
         passUnderWay_ = true;
-        passes_.RequestRomId([this, run] { PassEnded(run, false, 0); });
+        passes_.RequestRomId([this, run] { PassEnded(run, false, std::nullopt); });
         return;
     case RunState::ReadMemoryRunning:
         passUnderWay_ = true;
-        if (context_.readMemoryMode == ReadMemoryMode::Blocks) {
+        if (readMemoryMode_ == ReadMemoryMode::Blocks) {
             passes_.ReadMemoryBlock(firstPass, [this, run](bool sweepDone) {
-                PassEnded(run, sweepDone, m::kMemRepeat);
+                PassEnded(run, sweepDone, RepeatBox::ReadMemory);
             });
         } else {
-            passes_.ReadMemoryBytes([this, run] { PassEnded(run, true, m::kMemRepeat); });
+            passes_.ReadMemoryBytes([this, run] { PassEnded(run, true, RepeatBox::ReadMemory); });
         }
         return;
     case RunState::ReadParametersRunning:
         passUnderWay_ = true;
-        passes_.ReadParameters(firstPass, [this, run] { PassEnded(run, true, m::kParamRepeat); });
+        passes_.ReadParameters(firstPass,
+                               [this, run] { PassEnded(run, true, RepeatBox::ReadParameters); });
         return;
     }
 }
 
-void RunControl::PassEnded(unsigned run, bool sweepDone, int repeatBox) {
+void RunControl::PassEnded(unsigned run, bool sweepDone, std::optional<RepeatBox> repeatBox) {
     passUnderWay_ = false;
     // A pass of a run that was stopped or replaced meanwhile steers nothing.
-    if (run == run_ && repeatBox != 0) {
+    if (run == run_ && repeatBox) {
         // Repeat is looked at only when a pass, or a whole Blocks sweep, is complete.
-        if (sweepDone && !IsChecked(window_, repeatBox)) {
+        if (sweepDone && !view_.RepeatChecked(*repeatBox)) {
             PostStop();
         }
-        context_.firstPass = false;
+        firstPass_ = false;
     }
     HandlePostedStop();
     if (tickDue_) {

@@ -1,12 +1,19 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "app/main_view.h"
 
 #include <functional>
+#include <optional>
 
 namespace korvane {
 
-class Window;
+// What a tick does next.
+enum class RunState : int {
+    Idle = 0,
+    RomIdPending = 1,
+    ReadMemoryRunning = 2,
+    ReadParametersRunning = 3,
+};
 
 // The work a tick starts for each run state. Each call starts one unit of work and calls
 // `finished` on the window's thread when it has ended (at once, or later when the work
@@ -35,7 +42,7 @@ public:
 //   but no pass follows it.
 class RunControl {
 public:
-    RunControl(Window& window, AppContext& context, RunPasses& passes);
+    RunControl(RunView& view, RunPasses& passes);
 
     // "Read" of the Read Memory group and of the Read Parameters group.
     void StartReadMemory();
@@ -57,21 +64,28 @@ public:
     void WorkPosted() { ++workUnderWay_; }
     void WorkReported();
 
+    // Bytes or Blocks, taken afresh at every tick.
+    void SetReadMemoryMode(ReadMemoryMode mode) { readMemoryMode_ = mode; }
+    ReadMemoryMode Mode() const { return readMemoryMode_; }
+    RunState State() const { return runState_; }
+
     bool StopPending() const { return stopPosted_; }
     bool PassUnderWay() const { return passUnderWay_; }
 
 private:
     void StartWork();
     // What the end of a pass does to the run it belonged to.
-    void PassEnded(unsigned run, bool sweepDone, int repeatBox);
+    void PassEnded(unsigned run, bool sweepDone, std::optional<RepeatBox> repeatBox);
     void HandlePostedStop();
-    void SetButtons(bool memRead, bool memStop, bool paramRead, bool paramStop);
     // A new run, or the end of one: passes of the run before no longer steer it.
     void NewRun() { ++run_; }
 
-    Window& window_;
-    AppContext& context_;
+    RunView& view_;
     RunPasses& passes_;
+    RunState runState_ = RunState::Idle;
+    // True during the first tick of a run.
+    bool firstPass_ = true;
+    ReadMemoryMode readMemoryMode_ = ReadMemoryMode::Bytes;
     bool stopPosted_ = false;
     bool passUnderWay_ = false;
     bool tickDue_ = false;

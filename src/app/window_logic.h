@@ -7,10 +7,10 @@ namespace korvane {
 
 class Window;
 
-// The behaviour of one window or dialog, free of any toolkit. The shell creates the
-// window's controls, then calls OnCreate once, OnCommand for every command of a control
-// or menu (the notification code matters only for combo boxes) and OnTimer for every
-// tick of the timer the logic started.
+// The behaviour of one dialog, free of any toolkit. The shell creates the dialog's
+// controls, then calls OnCreate once, OnCommand for every command of a control (a click,
+// or the Escape key and the close box as command 2) and OnTimer for every tick of the
+// timer the logic started.
 class WindowLogic {
 public:
     virtual ~WindowLogic() = default;
@@ -19,8 +19,7 @@ public:
     virtual void OnTimer() = 0;
 };
 
-// Makes the logic of the window built from a template (1000, 1020 or 103).
-using WindowLogicFactory =
-    std::function<std::unique_ptr<WindowLogic>(int templateId, Window& window)>;
+// Makes the logic of a dialog once its window is built.
+using WindowLogicMaker = std::function<std::unique_ptr<WindowLogic>(Window& window)>;
 
 } // namespace korvane

@@ -16,15 +16,20 @@ std::string BytesReadLine(int bytesRead, int passNumber) {
     return FormatText("Bytes read: %d  Count: %d", bytesRead, passNumber);
 }
 
-std::string ParameterLine(const ParameterReading& parameter) {
-    const auto address = static_cast<unsigned long>(parameter.address);
+std::array<std::string, 4> ParameterCells(const ParameterReading& parameter) {
+    const std::string address =
+        FormatText("%.*lX", 4, static_cast<unsigned long>(parameter.address));
     if (!parameter.byte) {
-        return FormatText("%.*lX \t-- \t= %s \t--", 4, address, parameter.name.c_str());
+        return {address, "--", parameter.name, "--"};
     }
-    const std::string value = parameter.value.value_or("--");
-    return FormatText("%.*lX \t0x%.*lX \t= %s \t%s", 4, address, 2,
-                      static_cast<unsigned long>(*parameter.byte), parameter.name.c_str(),
-                      value.c_str());
+    return {address, FormatText("0x%.*lX", 2, static_cast<unsigned long>(*parameter.byte)),
+            parameter.name, parameter.value.value_or("--")};
+}
+
+std::string ParameterLine(const ParameterReading& parameter) {
+    const auto cells = ParameterCells(parameter);
+    return FormatText("%s \t%s \t= %s \t%s", cells[0].c_str(), cells[1].c_str(), cells[2].c_str(),
+                      cells[3].c_str());
 }
 
 std::vector<std::string> ParameterPassLines(const ParameterPassResult& pass) {

@@ -6,6 +6,7 @@
 #include "reading/rom_id_request.h"
 #include "reading/write_memory.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ std::string BytesReadLine(int bytesRead, int passNumber);
 // read nothing.
 std::vector<std::string> ParameterPassLines(const ParameterPassResult& pass);
 std::string ParameterLine(const ParameterReading& parameter);
+// The pieces of a parameter's line: address, raw byte ("0x3F", "--" when not read), name
+// and value; the line joins them as "0012 \t0x3F \t= name \tvalue".
+std::array<std::string, 4> ParameterCells(const ParameterReading& parameter);
 
 // A switch byte as two hexadecimal digits, and one of its bits as "1" or "0"; "--" for a
 // byte that was not read.

@@ -15,7 +15,7 @@ std::string SwitchAddressText(const RomIdGroup& group, std::string_view name,
     if (parameter == nullptr) {
         return fallback;
     }
-    return FormatText("%.*lX", 4, static_cast<unsigned long>(parameter->Address()));
+    return ParameterAddressText(parameter->Address());
 }
 
 } // namespace
@@ -26,14 +26,22 @@ RomIdView MakeRomIdView(const DefinitionStore& definitions) {
     DefinitionStore::AddressMap map;
     definitions.SelectedAddressMap(map);
     for (const auto& [address, name] : map) {
-        view.placeholderLines.push_back(
-            FormatText("%.*lX: %s \t??", 4, static_cast<unsigned long>(address), name.c_str()));
+        view.parameters.push_back({address, name});
     }
     if (const RomIdGroup* group = definitions.SelectedGroup(); group != nullptr) {
         view.inputSwitchAddress = SwitchAddressText(*group, "InputSwitches", "0000");
         view.ioSwitchAddress = SwitchAddressText(*group, "IOSwitches", "0001");
     }
     return view;
+}
+
+std::string ParameterAddressText(std::uint32_t address) {
+    return FormatText("%.*lX", 4, static_cast<unsigned long>(address));
+}
+
+std::string PlaceholderLine(const RomIdParameter& parameter) {
+    return FormatText("%.*lX: %s \t??", 4, static_cast<unsigned long>(parameter.address),
+                      parameter.name.c_str());
 }
 
 bool EntryNamesRomId(std::string_view entry, std::string_view romId) {

@@ -1,11 +1,6 @@
 #include "app/application.h"
 
-#include "app/about_logic.h"
-#include "app/dump_dialog_logic.h"
-#include "app/fake_window.h"
-#include "app/main_window_logic.h"
 #include "reading/unit_session.h"
-#include "resources/control_ids.h"
 #include "support/port_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +15,7 @@ namespace {
 
 using Box = std::pair<std::string, std::string>;
 
-TEST(Application, WarnsOnlyWithoutPortsLeavesAFoundOneClosedAndMakesEachLogic) {
+TEST(Application, WarnsOnlyWithoutPortsAndLeavesAFoundOneClosed) {
     korvane::testing::PortSandbox sandbox;
     std::vector<Box> boxes;
     std::ostringstream trace;
@@ -39,13 +34,6 @@ TEST(Application, WarnsOnlyWithoutPortsLeavesAFoundOneClosedAndMakesEachLogic) {
     EXPECT_EQ(context.programDirectory, std::filesystem::current_path().string());
     EXPECT_EQ(context.session, &application.Session());
     EXPECT_NE(context.worker, nullptr);
-
-    const WindowLogicFactory factory = application.LogicFactory();
-    fakes::FakeWindow window;
-    EXPECT_NE(dynamic_cast<MainWindowLogic*>(factory(ids::kMainTemplate, window).get()), nullptr);
-    EXPECT_NE(dynamic_cast<AboutLogic*>(factory(ids::kAboutTemplate, window).get()), nullptr);
-    EXPECT_NE(dynamic_cast<DumpDialogLogic*>(factory(ids::kDumpTemplate, window).get()), nullptr);
-    EXPECT_EQ(factory(4711, window), nullptr);
 }
 
 } // namespace

@@ -4,82 +4,43 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <string>
+#include <vector>
 
 namespace korvane {
 namespace {
 
 using fakes::FakeWindow;
-using N = ComboNotification;
+using Entries = std::vector<std::string>;
 
-constexpr int kCombo = 3001;
-
-TEST(FillComboBox, SelectsTheMatchingEntryOfASortedComboWhereverItLanded) {
-    FakeWindow window({kCombo});
-    FillComboBox(window, kCombo, {"COM1", "COM2", "COM10", "COM3"}, true, "COM2");
-    EXPECT_EQ(window.combos[kCombo], (std::vector<std::string>{"COM1", "COM10", "COM2", "COM3"}));
-    EXPECT_EQ(window.SelectedComboText(kCombo), "COM2");
-    EXPECT_EQ(window.GetText(kCombo), "COM2");
-}
-
-TEST(FillComboBox, FallsBackToTheEarlierSelectionThenToTheFirstEntryAndMatchesExactly) {
-    FakeWindow window;
-    FillComboBox(window, kCombo, {"a", "b", "c"}, true, "nothing");
-    EXPECT_EQ(window.ComboSelection(kCombo), 0);
-    window.ComboSetSelection(kCombo, 2);
-    FillComboBox(window, kCombo, {"x", "y", "z"}, true, "absent");
-    EXPECT_EQ(window.ComboSelection(kCombo), 2);
+TEST(EntryToSelect, TakesTheLastExactMatchElseTheEarlierSelectionElseTheFirstEntry) {
+    const Entries sorted = {"COM1", "COM10", "COM2", "COM3"};
+    EXPECT_EQ(EntryToSelect(sorted, "COM2", -1), 2);
+    EXPECT_EQ(EntryToSelect({"a", "b", "c"}, "nothing", -1), 0);
+    EXPECT_EQ(EntryToSelect({"x", "y", "z"}, "absent", 2), 2);
     // An earlier selection beyond the new entries is not kept.
-    FillComboBox(window, kCombo, {"only", "two"}, true, "absent");
-    EXPECT_EQ(window.SelectedComboText(kCombo), "only");
-    FillComboBox(window, kCombo, {}, true, "absent");
-    EXPECT_EQ(window.ComboSelection(kCombo), -1);
-
-    FillComboBox(window, kCombo, {"NULL", "null ", "null"}, true, "null");
-    EXPECT_EQ(window.ComboSelection(kCombo), 2);
-    FillComboBox(window, kCombo, {"more"}, false, "more");
-    EXPECT_EQ(window.ComboCount(kCombo), 4);
-    EXPECT_EQ(window.ComboSelection(kCombo), 3);
+    EXPECT_EQ(EntryToSelect({"only", "two"}, "absent", 2), 0);
+    EXPECT_EQ(EntryToSelect({}, "absent", 0), -1);
+    EXPECT_EQ(EntryToSelect({"NULL", "null ", "null", "null"}, "null", 0), 3);
 }
 
-TEST(GetComboText, ActsOnTypingAndConfirmedChoicesOnlyAndTakesTheirText) {
-    FakeWindow window;
-    FillComboBox(window, kCombo, {"COM1", "COM2"}, true, "COM2");
-    window.SetText(kCombo, "CO");
-    // What the notification does, and the text it reads: the typed one or the entry's.
-    const std::tuple<N, ComboCommand, const char*> rows[] = {
-        {N::EditChange, ComboCommand::Act, "CO"},     {N::SelEndOk, ComboCommand::Act, "COM2"},
-        {N::EditUpdate, ComboCommand::Ignore, "CO"},  {N::DoubleClick, ComboCommand::Ignore, "CO"},
-        {N::SelChange, ComboCommand::Ignore, "COM2"}, {N::SetFocus, ComboCommand::Ignore, "COM2"},
-        {N::KillFocus, ComboCommand::Ignore, "COM2"}, {N::DropDown, ComboCommand::Ignore, "COM2"},
-        {N::CloseUp, ComboCommand::Ignore, "COM2"},
-    };
-    for (const auto& [notification, command, read] : rows) {
-        std::string text = "none";
-        EXPECT_EQ(GetComboText(text, window, kCombo, static_cast<int>(notification)), command)
-            << static_cast<int>(notification);
-        EXPECT_EQ(text, read) << static_cast<int>(notification);
-    }
+TEST(FindRomIdEntry, FindsTheEntryOfTheIdNotOneItPrefixesFromTheSecondEntryOn) {
+    const Entries entries = {"AB12CD  Short", "AB12CD34  Long", "ab12cd"};
+    EXPECT_EQ(FindRomIdEntry(entries, "AB12CD34"), 1);
+    // The search starts after the first entry and wraps round to it.
+    EXPECT_EQ(FindRomIdEntry(entries, "AB12CD"), 2);
+    EXPECT_EQ(FindRomIdEntry({"AB12CD  Short", "null"}, "AB12CD"), 0);
+    EXPECT_EQ(FindRomIdEntry(entries, "FFFFFF"), -1);
+    EXPECT_EQ(FindRomIdEntry({}, "AB12CD"), -1);
 }
 
-TEST(GetComboText, KeepsThePresetTextWithoutAnEntryOrForAnOverlongOneAndCutsTypedText) {
+TEST(ItemText, CutsTextsToTheWindowsBuffers) {
     FakeWindow window;
-    window.ComboAdd(kCombo, std::string(kMaxItemText, 'x'));
-    window.ComboAdd(kCombo, std::string(kMaxItemText + 1, 'y'));
-    const int selEndOk = static_cast<int>(N::SelEndOk);
-    std::string text = "none";
-    EXPECT_EQ(GetComboText(text, window, kCombo, selEndOk), ComboCommand::Act);
-    EXPECT_EQ(text, "none");
-    window.ComboSetSelection(kCombo, 1);
-    GetComboText(text, window, kCombo, selEndOk);
-    EXPECT_EQ(text, "none");
-    window.ComboSetSelection(kCombo, 0);
-    GetComboText(text, window, kCombo, selEndOk);
-    EXPECT_EQ(text, std::string(kMaxItemText, 'x'));
-
     window.SetText(5, std::string(2000, 'a'));
+    std::string text;
     GetItemText(window, 5, text);
     EXPECT_EQ(text, std::string(kMaxItemText, 'a'));
+    EXPECT_EQ(ItemText(std::string(kMaxItemText, 'b')), std::string(kMaxItemText, 'b'));
 }
 
 TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {

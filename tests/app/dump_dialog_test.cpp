@@ -39,7 +39,7 @@ protected:
         context.session = &session;
         context.worker = &worker;
         context.programDirectory = folder.Path().string();
-        context.dumpFileName = folder.File("romdump.bin");
+        settings.fileName = folder.File("romdump.bin");
         utc.now = {14, 5, 9, 42};
         logic.OnCreate();
     }
@@ -56,7 +56,7 @@ protected:
         logic.OnTimer();
     }
     std::string Text(int id) const { return window.GetText(id); }
-    std::string DumpFile() const { return ReadWholeFile(context.dumpFileName); }
+    std::string DumpFile() const { return ReadWholeFile(settings.fileName); }
     std::string Memory(std::uint32_t from, std::uint32_t count) const {
         return std::string(memory.begin() + from, memory.begin() + from + count);
     }
@@ -68,15 +68,16 @@ protected:
     testing::ScratchFolder folder;
     FakeWindow window;
     AppContext context;
-    DumpState state;
+    DumpSettings settings;
+    DumpState& state = settings.state;
     std::uint32_t ticks = 50000;
     testing::FakeUtcClock utc;
-    DumpDialogLogic logic{window, context, state,
+    DumpDialogLogic logic{window, context, settings,
                           DumpClocks{[this] { return ticks; }, utc.Function()}};
 };
 
 TEST_F(DumpDialog, OpensWithTheDefaultsAndTheEcuChosen) {
-    context.unitType = UnitType::Tcu;
+    logic.OnCommand(d::kUnitTcu, 0);
     window.SetText(d::kSummary, "from before");
     logic.OnCreate();
     EXPECT_EQ(window.timerPeriods.back(), 1000);
@@ -85,13 +86,13 @@ TEST_F(DumpDialog, OpensWithTheDefaultsAndTheEcuChosen) {
     for (const int id : {d::kStartAddress, d::kBytesToRead, d::kPrefill}) {
         EXPECT_EQ(Text(id), "8000") << id;
     }
-    EXPECT_EQ(Text(d::kOutputFile), context.dumpFileName);
+    EXPECT_EQ(Text(d::kOutputFile), settings.fileName);
     EXPECT_EQ(window.checked, (std::set<int>{d::kUnitEcu}));
-    EXPECT_EQ(context.unitType, UnitType::Ecu);
+    EXPECT_EQ(logic.Unit(), UnitType::Ecu);
 }
 
 TEST_F(DumpDialog, DumpsChunkByChunkOverAnAcceptedFileAndReportsCompletion) {
-    testing::WriteWholeFile(context.dumpFileName, std::string(100, 'o'));
+    testing::WriteWholeFile(settings.fileName, std::string(100, 'o'));
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
     Start("8000", "15", "0");
     EXPECT_EQ(window.messageBoxes.at(0).style, MessageBoxStyle::YesNoExclamation);
@@ -164,7 +165,7 @@ TEST_F(DumpDialog, ImagesOf32Or64KiBAreChecksummedOverTheirLastHalf) {
     window.messageBoxAnswers.push_back(MessageBoxResult::Yes);
     Start("0", "0", "20000");
     EXPECT_EQ(Text(d::kSummary).substr(0, 24), "Prefill bytes:  \t0x10000");
-    EXPECT_EQ(std::filesystem::file_size(context.dumpFileName), 0x10000U);
+    EXPECT_EQ(std::filesystem::file_size(settings.fileName), 0x10000U);
 }
 
 TEST_F(DumpDialog, DuringADumpStartIsRefusedAndUnitButtonsActAtOnce) {
@@ -174,12 +175,12 @@ TEST_F(DumpDialog, DuringADumpStartIsRefusedAndUnitButtonsActAtOnce) {
     Start("0", "10", "0");
     EXPECT_TRUE(window.messageBoxes.empty());
     logic.OnCommand(d::kUnitTcu, 0);
-    EXPECT_EQ(context.unitType, UnitType::Tcu);
+    EXPECT_EQ(logic.Unit(), UnitType::Tcu);
     device.ClearTrace();
     Tick();
     EXPECT_EQ(device.Writes().front(), (fakes::Bytes{0x45, 0x80, 0x10, 0x00}));
     logic.OnCommand(d::kUnitEcu, 0);
-    EXPECT_EQ(context.unitType, UnitType::Ecu);
+    EXPECT_EQ(logic.Unit(), UnitType::Ecu);
 }
 
 TEST_F(DumpDialog, ExitWhileAChunkIsUnderWayClosesWhenItHasEndedAndKeepsThePartWritten) {
@@ -247,7 +248,7 @@ TEST_P(DumpFailure, IsReportedAndEndsTheDump) {
     EXPECT_EQ(window.beeps, 0);
     EXPECT_TRUE(window.disabled.empty());
     EXPECT_FALSE(state.running);
-    EXPECT_EQ(context.dumpFileName, file);
+    EXPECT_EQ(settings.fileName, file);
     const std::size_t boxes = window.messageBoxes.size();
     Tick();
     EXPECT_EQ(window.messageBoxes.size(), boxes);
@@ -264,13 +265,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, DumpFailure, ::testing::ValuesIn(kFailures));
 TEST_F(DumpDialog, BrowseSuggestsTheFileNameAndShowsTheChoice) {
     window.fileAnswers = {std::nullopt, folder.File("other.bin")};
     logic.OnCommand(d::kBrowse, 0);
-    EXPECT_EQ(context.dumpFileName, folder.File("romdump.bin"));
+    EXPECT_EQ(settings.fileName, folder.File("romdump.bin"));
     logic.OnCommand(d::kBrowse, 0);
     ASSERT_EQ(window.fileDialogs.size(), 2U);
     EXPECT_EQ(window.fileDialogs[0].suggestion, "romdump.bin");
     EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::NewOrExistingFile);
     EXPECT_EQ(window.fileDialogs[0].initialFolder, context.programDirectory);
-    EXPECT_EQ(context.dumpFileName, folder.File("other.bin"));
+    EXPECT_EQ(settings.fileName, folder.File("other.bin"));
     EXPECT_EQ(Text(d::kOutputFile), folder.File("other.bin"));
 }
 
@@ -279,7 +280,7 @@ TEST_F(DumpDialog, FieldsThatAreNoNumberKeepThePreviousDumpsValuesAcrossDialogs)
     Tick();
     logic.OnCommand(d::kExit, 0);
 
-    DumpDialogLogic reopened(window, context, state);
+    DumpDialogLogic reopened(window, context, settings);
     reopened.OnCreate();
     window.SetText(d::kStartAddress, "zz");
     window.SetText(d::kBytesToRead, "");

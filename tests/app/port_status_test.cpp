@@ -1,8 +1,7 @@
 #include "app/port_scan.h"
 
-#include "app/fake_window.h"
+#include "app/recording_main_view.h"
 #include "link/serial_port.h"
-#include "resources/control_ids.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -29,17 +28,18 @@ TEST(PortFailureTip, APermissionFailureNamesTheGroupToJoinAndNeverRoot) {
 
 TEST(PortScanShown, APreferredPortOpenedOutsideTheFoundListStaysInUse) {
     // The preferred port opened although the probe had not found it.
-    fakes::FakeWindow window{{ids::main::kPortCombo}};
+    // The list offers what was found; the port in use is the one the status names.
+    fakes::RecordingMainView view;
     PortScanOutcome outcome;
     outcome.names = {"COM5", "COM1"};
     outcome.chosen = "COM3";
     outcome.status.open = true;
     outcome.status.tip = "COM3";
-    ShowPortScan(window, outcome);
-    EXPECT_EQ(window.combos[ids::main::kPortCombo], (std::vector<std::string>{"COM1", "COM5"}));
-    EXPECT_EQ(window.SelectedComboText(ids::main::kPortCombo), "COM1");
-    EXPECT_EQ(window.GetText(ids::main::kPortStatus), "Ok");
-    EXPECT_EQ(window.toolTips[ids::main::kPortStatus], "COM3");
+    ShowPortScan(view, outcome);
+    EXPECT_EQ(view.ports, (std::vector<std::string>{"COM5", "COM1"}));
+    EXPECT_EQ(view.chosenPort, "COM3");
+    EXPECT_EQ(view.portStatus, "Ok");
+    EXPECT_EQ(view.portDetails, "COM3");
 }
 
 } // namespace

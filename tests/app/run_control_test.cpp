@@ -1,8 +1,5 @@
 #include "app/run_control.h"
 
-#include "app/fake_window.h"
-#include "resources/control_ids.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,8 +10,6 @@
 
 namespace korvane {
 namespace {
-
-namespace m = ids::main;
 
 // Records every pass with its firstPass flag ("P1" is a first Read Parameters pass; a
 // single-bytes pass is "M", a ROM ID request "R"), three blocks to a sweep. A pass ends at
@@ -107,6 +102,19 @@ void PrintTo(const RunCase& run, std::ostream* out) {
     *out << '"' << run.events << '"';
 }
 
+// The run buttons, the ROM ID box and the Repeat boxes.
+class RunButtonsView final : public RunView {
+public:
+    void SetRunButtons(const RunButtons& shown) override { buttons = shown; }
+    void ShowRomIdText(const std::string& text) override { romIdText = text; }
+    bool RepeatChecked(RepeatBox /*box*/) const override { return repeat; }
+
+    // Nothing has set them yet.
+    RunButtons buttons{true, true, true, true};
+    std::string romIdText;
+    bool repeat = false;
+};
+
 class RunControlTest : public ::testing::TestWithParam<RunCase> {
 protected:
     void Play(char event) {
@@ -117,10 +125,7 @@ protected:
             }
             control.AfterCommand();
         };
-        const auto repeat = [this](bool checked) {
-            window.SetChecked(m::kMemRepeat, checked);
-            window.SetChecked(m::kParamRepeat, checked);
-        };
+        const auto repeat = [this](bool checked) { view.repeat = checked; };
         const std::map<char, std::function<void()>> events = {
             {'M', [&] { command(&RunControl::StartReadMemory); }},
             {'P', [&] { command(&RunControl::StartReadParameters); }},
@@ -132,7 +137,7 @@ protected:
             {'t', [&] { control.OnTick(); }},
             {'+', [&] { repeat(true); }},
             {'-', [&] { repeat(false); }},
-            {'B', [&] { context.readMemoryMode = ReadMemoryMode::Blocks; }},
+            {'B', [&] { control.SetReadMemoryMode(ReadMemoryMode::Blocks); }},
             {'h', [&] { passes.hold = true; }},
             {'f', [&] { passes.Finish(); }},
         };
@@ -140,29 +145,28 @@ protected:
             it->second();
         }
         if (event == 'R') {
-            EXPECT_EQ(window.GetText(m::kRomIdEdit), "------------");
+            EXPECT_EQ(view.romIdText, "------------");
         }
         if (event == 'S') {
             EXPECT_EQ(Buttons(), kAtRest) << "Stop acts as soon as its command returns";
-            EXPECT_EQ(context.runState, RunState::Idle);
+            EXPECT_EQ(control.State(), RunState::Idle);
         }
     }
     std::string Buttons() const {
         std::string enabled;
-        const std::pair<int, const char*> buttons[] = {{m::kMemRead, "MemRead"},
-                                                       {m::kMemStop, "MemStop"},
-                                                       {m::kParamRead, "ParamRead"},
-                                                       {m::kParamStop, "ParamStop"}};
-        for (const auto& [id, name] : buttons) {
-            enabled += window.IsEnabled(id) ? (enabled.empty() ? "" : " ") + std::string(name) : "";
+        const std::pair<bool, const char*> buttons[] = {{view.buttons.memoryRead, "MemRead"},
+                                                        {view.buttons.memoryStop, "MemStop"},
+                                                        {view.buttons.parametersRead, "ParamRead"},
+                                                        {view.buttons.parametersStop, "ParamStop"}};
+        for (const auto& [on, name] : buttons) {
+            enabled += on ? (enabled.empty() ? "" : " ") + std::string(name) : "";
         }
         return enabled;
     }
 
-    fakes::FakeWindow window;
-    AppContext context;
+    RunButtonsView view;
     RecordingPasses passes;
-    RunControl control{window, context, passes};
+    RunControl control{view, passes};
 };
 
 TEST_P(RunControlTest, PassesAndButtonsFollowTheEvents) {
@@ -171,7 +175,7 @@ TEST_P(RunControlTest, PassesAndButtonsFollowTheEvents) {
     }
     EXPECT_EQ(passes.log, GetParam().passes);
     EXPECT_EQ(Buttons(), GetParam().buttons);
-    EXPECT_EQ(context.runState, GetParam().state);
+    EXPECT_EQ(control.State(), GetParam().state);
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, RunControlTest, ::testing::ValuesIn(kCases));

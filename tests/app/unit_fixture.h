@@ -1,12 +1,12 @@
 #pragma once
 
-// The objects a window logic or reading pass works on, wired into one context: definitions
+// The objects a window presenter or reading pass works on, wired into one context: definitions
 // written to a scratch folder (the working directory while the fixture lives), a log with
 // a fixed clock, and a scripted unit holding 64 KiB of memory that answers the ROM ID
 // request with 12AB05.
 
 #include "app/app_context.h"
-#include "app/fake_window.h"
+#include "app/recording_main_view.h"
 #include "app/unit_worker.h"
 #include "definitions/definition_store.h"
 #include "definitions/message_list.h"
@@ -86,7 +86,7 @@ public:
     std::filesystem::path startDirectory = std::filesystem::current_path();
     korvane::testing::PortSandbox sandbox;
     korvane::testing::ScratchFolder folder;
-    FakeWindow window{{3001}}; // the port list is sorted
+    RecordingMainView view;
     FakeDevice device;
     UnitSession session{&device, &device, [] { return TimeOfDay{1, 2, 3, 4}; }};
     SerialPort& port = session.Port();

@@ -1,8 +1,9 @@
-#include "app/qt/command_combo_box.h"
 #include "qt/recording_logic.h"
+#include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -13,87 +14,66 @@ namespace {
 
 namespace m = ids::main;
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
-struct ComboBox : ShownWindow {
-    std::vector<std::string> Items(int id) const {
+struct ComboBox : ShownMainWindow {
+    std::vector<std::string> Items(int id) {
+        const auto& combo = Find<QComboBox>(id);
         std::vector<std::string> items;
-        for (int index = 0; index <= window->ComboCount(id); ++index) {
-            items.push_back(window->ComboItemText(id, index));
+        for (int index = 0; index < combo.count(); ++index) {
+            items.push_back(combo.itemText(index).toStdString());
         }
         return items;
     }
+    std::string Shown(int id) { return Find<QComboBox>(id).currentText().toStdString(); }
 };
 
-TEST_F(ComboBox, SortedBoxPlacesEntriesByTextUnsortedByTheOrderOfAdding) {
-    EXPECT_EQ(window->ComboAdd(m::kPortCombo, "COM3"), 0);
-    EXPECT_EQ(window->ComboAdd(m::kPortCombo, "COM1"), 0);
-    EXPECT_EQ(window->ComboAdd(m::kPortCombo, "COM16"), 1);
-    EXPECT_EQ(window->ComboAdd(m::kPortCombo, "com2"), 2);
-    EXPECT_EQ(window->ComboAdd(m::kPortCombo, "COM1"), 1); // after its equal
-    // Beyond the last entry there is no text.
-    EXPECT_THAT(Items(m::kPortCombo), ElementsAre("COM1", "COM1", "COM16", "com2", "COM3", ""));
-    EXPECT_EQ(window->ComboItemText(m::kPortCombo, -1), "");
+TEST_F(ComboBox, ThePortListSortsWhatItOffersAndTheRomIdListKeepsTheFileOrder) {
+    window.ShowPorts({"COM3", "COM1", "COM16", "com2", "COM1"}, "com2");
+    EXPECT_THAT(Items(m::kPortCombo), ElementsAre("COM1", "COM1", "COM16", "com2", "COM3"));
+    EXPECT_EQ(Shown(m::kPortCombo), "com2");
+    // A new scan without the chosen port keeps the place selected before.
+    window.ShowPorts({"COM7", "COM8", "COM9", "COM6"}, "COM1");
+    EXPECT_EQ(Shown(m::kPortCombo), "COM9");
 
-    for (const char* id : {"null", "4A1031", "1B2C3D"}) {
-        window->ComboAdd(m::kRomIdCombo, id);
-    }
-    EXPECT_THAT(Items(m::kRomIdCombo), ElementsAre("null", "4A1031", "1B2C3D", ""));
-}
-
-TEST_F(ComboBox, ProgramChangesSelectNothingUnaskedAndReportNothing) {
-    window->SetText(m::kPortCombo, "typed");
-    window->ComboAdd(m::kPortCombo, "COM1");
-    window->ComboAdd(m::kPortCombo, "COM2");
-    EXPECT_EQ(window->ComboSelection(m::kPortCombo), -1);
-    EXPECT_EQ(window->GetText(m::kPortCombo), "typed");
-
-    window->ComboSetSelection(m::kPortCombo, 1);
-    EXPECT_EQ(window->GetText(m::kPortCombo), "COM2");
-    // An entry added before the selected one keeps the same entry selected.
-    window->ComboAdd(m::kPortCombo, "COM0");
-    EXPECT_EQ(window->ComboSelection(m::kPortCombo), 2);
-    EXPECT_EQ(window->GetText(m::kPortCombo), "COM2");
-
-    window->ComboSetSelection(m::kPortCombo, 7);
-    EXPECT_EQ(window->ComboSelection(m::kPortCombo), -1);
-    window->SetText(m::kPortCombo, "CO");
-    window->ComboReset(m::kPortCombo);
-    EXPECT_EQ(window->ComboCount(m::kPortCombo), 0);
-    EXPECT_EQ(window->GetText(m::kPortCombo), "");
-    EXPECT_TRUE(logic->commands.empty());
+    window.ShowRomIds({"null", "4A1031", "1B2C3D"}, "1B2C3D");
+    EXPECT_THAT(Items(m::kRomIdCombo), ElementsAre("null", "4A1031", "1B2C3D"));
+    EXPECT_EQ(Shown(m::kRomIdCombo), "1B2C3D");
+    // The selected group's entry is shown, the first one too.
+    window.ShowRomIdView({"null", {}, std::nullopt, std::nullopt});
+    EXPECT_EQ(Shown(m::kRomIdCombo), "null");
+    window.ShowRomIdView({"-none-", {}, std::nullopt, std::nullopt});
+    EXPECT_EQ(Shown(m::kRomIdCombo), "null");
+    EXPECT_THAT(actions.actions, IsEmpty());
 }
 
 TEST_F(ComboBox, TypingReportsEachChangeOfTheExactText) {
-    window->ComboAdd(m::kPortCombo, "COM1");
-    window->ComboAdd(m::kPortCombo, "COM3");
-    QLineEdit* edit = Get<CommandComboBox>(*window, m::kPortCombo).lineEdit();
+    window.ShowPorts({"COM1", "COM3"}, "COM3");
+    QLineEdit* edit = Find<QComboBox>(m::kPortCombo).lineEdit();
     edit->setFocus();
+    edit->selectAll();
     QTest::keyClicks(edit, "COM");
     QTest::keyClick(edit, Qt::Key_Backspace);
     // Enter neither adds the typed text nor reports a choice; nothing completes it.
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_THAT(logic->commands,
-                ElementsAre(Report{m::kPortCombo, 5, "C"}, Report{m::kPortCombo, 5, "CO"},
-                            Report{m::kPortCombo, 5, "COM"}, Report{m::kPortCombo, 5, "CO"}));
-    EXPECT_EQ(window->ComboCount(m::kPortCombo), 2);
+    EXPECT_THAT(actions.actions,
+                ElementsAre("ChoosePort C", "ChoosePort CO", "ChoosePort COM", "ChoosePort CO"));
+    EXPECT_EQ(Items(m::kPortCombo).size(), 2U);
 }
 
 TEST_F(ComboBox, ChoosingFromTheListReportsOnceWhenConfirmed) {
-    for (const char* id : {"null", "4A1031", "1B2C3D"}) {
-        window->ComboAdd(m::kRomIdCombo, id);
-    }
-    window->ComboSetSelection(m::kRomIdCombo, 0);
-    auto& romIds = Get<CommandComboBox>(*window, m::kRomIdCombo);
+    window.ShowRomIds({"null", "4A1031", "1B2C3D"}, "null");
+    auto& romIds = Find<QComboBox>(m::kRomIdCombo);
     romIds.showPopup();
     QAbstractItemView* list = romIds.view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     // Moving through the open list is no choice yet.
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_TRUE(logic->commands.empty());
+    EXPECT_THAT(actions.actions, IsEmpty());
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_THAT(logic->commands, ElementsAre(Report{m::kRomIdCombo, 9, "1B2C3D"}));
-    EXPECT_EQ(window->ComboSelection(m::kRomIdCombo), 2);
+    EXPECT_THAT(actions.actions, ElementsAre("ChooseRomId 1B2C3D"));
+    EXPECT_EQ(Shown(m::kRomIdCombo), "1B2C3D");
 }
 
 } // namespace

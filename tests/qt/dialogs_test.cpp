@@ -22,15 +22,14 @@ TEST(FileDialogFilters, TurnDescriptionAndPatternPairsIntoNameFilters) {
     EXPECT_TRUE(FileDialogFilters({}).isEmpty());
 }
 
-TEST(MessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
-    RecordingShell recording;
-    auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-    window->Host().show();
-    EXPECT_EQ(window->ShowMessageBox("<b>1</b>", "Caption", MessageBoxStyle::Ok),
+using OwnedMessageBox = ShownMainWindow;
+
+TEST_F(OwnedMessageBox, AnOkBoxOpensOverItsWindowWithoutWaitingAndGoesWhenClosed) {
+    EXPECT_EQ(window.ShowMessageBox("<b>1</b>", "Caption", MessageBoxStyle::Ok),
               MessageBoxResult::Ok);
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->parentWidget(), &window->Host());
+    EXPECT_EQ(box->parentWidget(), &window);
     EXPECT_EQ(box->text(), QStringLiteral("<b>1</b>"));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     const QPointer<QMessageBox> open(box);
@@ -57,8 +56,7 @@ TEST(MessageBox, AYesNoBoxWaitsForTheAnswerWithYesAsTheDefault) {
 }
 
 TEST(Progress, ShowsTheShareDoneEvenBeyond32Bits) {
-    RecordingShell recording;
-    auto window = recording.shell.BuildWindow(ids::kDumpTemplate, nullptr);
+    auto window = QtShell::BuildDialog(ids::kDumpTemplate, nullptr, {});
     const auto& progress = Get<QProgressBar>(*window, ids::dump::kProgress);
     const auto share = [&](long long done, long long total) {
         window->SetProgress(ids::dump::kProgress, done, total);

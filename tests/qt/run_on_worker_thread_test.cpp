@@ -1,16 +1,18 @@
-// The main window with its logic, the real poll timer and the worker thread, over a
+// The main window with its presenter, the real poll timer and the worker thread, over a
 // scripted unit: how a run ends when the user stops it or closes the window mid-pass.
 
 #include "app/application.h"
+#include "app/qt/parameter_table.h"
 #include "app/qt/qt_shell.h"
-#include "app/qt/qt_window.h"
 #include "app/qt/thread_worker.h"
+#include "app/qt/wired_main_window.h"
 #include "app/unit_fixture.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 
 #include <QCheckBox>
-#include <QListWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -36,20 +38,20 @@ struct WorkerThreadRun : ::testing::Test, fakes::UnitFixture {
     WorkerThreadRun() { context.worker = workerThread.get(); }
     // Builds the main window over the context; the port scan has opened COM3.
     void Open() {
-        window = shell.BuildWindow(ids::kMainTemplate, nullptr);
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->GetText(m::kPortStatus) == "Ok"; },
+        window = std::make_unique<WiredMainWindow>(shell, context);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return Find<QLabel>(m::kPortStatus).text() == "Ok"; },
                                     kPatienceMs));
     }
-    void Click(int id) { QTest::mouseClick(&Get<QPushButton>(*window, id), Qt::LeftButton); }
+    template <class T> T& Find(int id) { return Control<T>(window->Window(), id); }
+    void Click(int id) { QTest::mouseClick(&Find<QPushButton>(id), Qt::LeftButton); }
     // Reads the unit's ROM ID, which selects its group.
     void SelectUnitGroup() {
         Click(m::kGetRomId);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->GetText(m::kRomIdEdit) == "12AB05"; },
-                                    kPatienceMs));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return Find<QLineEdit>(m::kRomIdEdit).text() == "12AB05"; }, kPatienceMs));
     }
     void StartRepeatRun() {
-        QTest::mouseClick(&Get<QCheckBox>(*window, m::kParamRepeat), Qt::LeftButton);
+        QTest::mouseClick(&Find<QCheckBox>(m::kParamRepeat), Qt::LeftButton);
         Click(m::kParamRead);
     }
     // The passes that reached the read, counted on the worker after all work posted before.
@@ -63,8 +65,8 @@ struct WorkerThreadRun : ::testing::Test, fakes::UnitFixture {
     }
 
     std::unique_ptr<ThreadWorker> workerThread = std::make_unique<ThreadWorker>();
-    QtShell shell{MakeWindowLogicFactory(context)};
-    std::unique_ptr<QtWindow> window;
+    QtShell shell;
+    std::unique_ptr<WiredMainWindow> window;
 };
 
 TEST_F(WorkerThreadRun, StopDuringARepeatRunEndsItBeforeAnotherPass) {
@@ -72,10 +74,9 @@ TEST_F(WorkerThreadRun, StopDuringARepeatRunEndsItBeforeAnotherPass) {
     Open();
     SelectUnitGroup();
     StartRepeatRun();
-    const auto& list = Get<QListWidget>(*window, m::kParamList);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&list] { return list.count() > 0 && list.item(0)->text().endsWith("Count: 2"); },
-        kPatienceMs));
+    const auto& table = Find<ParameterTable>(m::kParamList);
+    ASSERT_TRUE(QTest::qWaitFor([&table] { return table.Lines().value(0).endsWith("Count: 2"); },
+                                kPatienceMs));
 
     Click(m::kParamStop);
     const int atStop = PassesSoFar(); // the pass under way at Stop included

@@ -1,12 +1,12 @@
-#include "app/qt/command_combo_box.h"
-#include "app/qt/control_set.h"
-#include "app/qt/tab_stop_list.h"
+#include "app/qt/message_list.h"
+#include "app/qt/parameter_table.h"
 #include "app/qt/up_down_spin_box.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -57,7 +57,7 @@ std::vector<Controls> TemplateControls() {
         {Is<QPushButton>,
          {m::kScanPorts, m::kGetRomId, m::kMemRead, m::kMemStop, m::kMemClear, m::kParamRead,
           m::kParamStop, m::kWrite}},
-        {Is<CommandComboBox>, {m::kPortCombo, m::kRomIdCombo}},
+        {Is<QComboBox>, {m::kPortCombo, m::kRomIdCombo}},
         {Is<QLabel>, {m::kPortStatus, m::kLogStatus}},
         {IsEdit, {m::kRomIdEdit, m::kInputSwitchAddress, m::kIoSwitchAddress, m::kWriteDataEdit}},
         {IsShownValue, {m::kInputSwitchValue, m::kIoSwitchValue, m::kWriteResult}},
@@ -69,7 +69,8 @@ std::vector<Controls> TemplateControls() {
          {m::kMemAddressEdit, m::kMemAddressUpDown, m::kMemCountEdit, m::kMemCountUpDown,
           m::kWriteAddressEdit, m::kWriteAddressUpDown}},
         {Is<QCheckBox>, {m::kMemRepeat, m::kParamRepeat}},
-        {Is<TabStopList>, {m::kMemList, m::kParamList}},
+        {Is<MessageList>, {m::kMemList}},
+        {Is<ParameterTable>, {m::kParamList}},
         {Is<QAction>,
          {ids::kMenuOpenLog, ids::kMenuCloseLog, ids::kMenuChecksumFile, ids::kMenuDumpMemory,
           ids::kMenuViewLog, ids::kMenuExit, ids::kMenuGraph, ids::kMenuAbout}},
@@ -84,7 +85,7 @@ std::vector<Controls> TemplateControls() {
     };
 }
 
-QObject* FindById(QWidget& top, int id) {
+QObject* FindById(const QObject& top, int id) {
     for (QObject* child : top.findChildren<QObject*>()) {
         for (const char* property : {kControlIdProperty, kUpDownIdProperty}) {
             const QVariant value = child->property(property);
@@ -97,32 +98,33 @@ QObject* FindById(QWidget& top, int id) {
 }
 
 TEST(Templates, EveryControlHasItsIdAndKind) {
-    RecordingShell recording;
-    std::map<int, std::unique_ptr<QtWindow>> windows;
+    QtShell shell;
+    AppContext context;
+    MainWindow main(shell, context);
+    EXPECT_EQ(main.property("templateId").toInt(), ids::kMainTemplate);
+    std::map<int, std::unique_ptr<QtWindow>> dialogs;
     for (const Controls& row : TemplateControls()) {
-        auto& window = windows[row.templateId];
-        if (!window) {
-            window = recording.shell.BuildWindow(row.templateId, nullptr);
+        const QObject* top = &main;
+        if (row.templateId != ids::kMainTemplate) {
+            auto& dialog = dialogs[row.templateId];
+            if (!dialog) {
+                dialog = QtShell::BuildDialog(row.templateId, nullptr, {});
+            }
+            top = &dialog->Host();
         }
         for (const int id : row.ids) {
             SCOPED_TRACE(::testing::Message()
                          << "template " << row.templateId << " control " << id);
-            QObject* control = FindById(window->Host(), id);
+            QObject* control = FindById(*top, id);
             ASSERT_NE(control, nullptr);
             EXPECT_TRUE(row.isOfKind(control));
         }
     }
-    EXPECT_EQ(recording.shell.BuildWindow(4711, nullptr), nullptr);
+    EXPECT_EQ(QtShell::BuildDialog(4711, nullptr, {}), nullptr);
 }
 
-TEST(MainWindowTemplate, SwitchBoxesRunFromBitSevenAtTheLeftUnderTheirCaptions) {
-    RecordingShell recording;
-    auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-    window->Host().resize(window->Host().sizeHint());
-    window->Host().show();
-    const auto left = [&window](int id) {
-        return Get<QWidget>(*window, id).mapToGlobal(QPoint()).x();
-    };
+TEST_F(ShownMainWindow, SwitchBoxesRunFromBitSevenAtTheLeftUnderTheirCaptions) {
+    const auto left = [this](int id) { return Find<QWidget>(id).mapToGlobal(QPoint()).x(); };
     const std::pair<int, const int*> rows[] = {{m::kInputSwitchValue, m::kInputSwitchBits},
                                                {m::kIoSwitchValue, m::kIoSwitchBits}};
     for (const auto& [value, bits] : rows) {
@@ -131,7 +133,7 @@ TEST(MainWindowTemplate, SwitchBoxesRunFromBitSevenAtTheLeftUnderTheirCaptions) 
             EXPECT_GT(left(bits[bit]), left(bits[bit + 1])) << "bit " << bit;
         }
     }
-    const auto labels = window->Host().findChildren<QLabel*>();
+    const auto labels = window.findChildren<QLabel*>();
     const auto ignition = std::find_if(labels.begin(), labels.end(), [](QLabel* label) {
         return label->text() == QStringLiteral("Ignition");
     });
@@ -155,10 +157,8 @@ std::vector<int> TabChain(QWidget& top, QWidget& first) {
     return chain;
 }
 
-TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {
-    RecordingShell recording;
-    auto window = recording.shell.BuildWindow(ids::kMainTemplate, nullptr);
-    QWidget& first = Get<QWidget>(*window, m::kScanPorts);
+TEST_F(ShownMainWindow, TabKeyVisitsTheOperableControlsInTemplateOrder) {
+    QWidget& first = Find<QWidget>(m::kScanPorts);
     const std::vector<int> expected = {
         m::kScanPorts,       m::kPortCombo,        m::kGetRomId,       m::kRomIdEdit,
         m::kRomIdCombo,      m::kUnitEcu,          m::kUnitTcu,        m::kUnitAircon,
@@ -167,7 +167,7 @@ TEST(MainWindowTemplate, TabKeyVisitsTheOperableControlsInTemplateOrder) {
         m::kMemClear,        m::kMemRepeat,        m::kMemList,        m::kParamRepeat,
         m::kParamRead,       m::kParamStop,        m::kParamList,      m::kInputSwitchAddress,
         m::kIoSwitchAddress, m::kWriteAddressEdit, m::kWriteDataEdit,  m::kWrite};
-    EXPECT_EQ(TabChain(window->Host(), first), expected);
+    EXPECT_EQ(TabChain(window, first), expected);
 }
 
 } // namespace

@@ -12,35 +12,18 @@ namespace {
 
 namespace m = ids::main;
 
-constexpr UpDownSetup kAddress = {.editId = m::kMemAddressEdit,
-                                  .upDownId = m::kMemAddressUpDown,
-                                  .lower = 0,
-                                  .upper = 0xFFFF,
-                                  .position = 0x1000,
-                                  .base = 16};
-constexpr UpDownSetup kCount = {.editId = m::kMemCountEdit,
-                                .upDownId = m::kMemCountUpDown,
-                                .lower = 1,
-                                .upper = 16,
-                                .position = 16};
-
-UpDownSetup At(UpDownSetup setup, int position) {
-    setup.position = position;
-    return setup;
-}
-
-struct UpDown : ShownWindow {
+struct UpDown : ShownMainWindow {
     // Types into the box and leaves it, as a user moving on to "Read" does.
     void Type(int id, const char* keys) {
-        auto& box = Get<UpDownSpinBox>(*window, id);
+        auto& box = Find<UpDownSpinBox>(id);
         box.setFocus();
         box.selectAll();
         QTest::keyClicks(&box, keys);
-        Get<QPushButton>(*window, m::kMemRead).setFocus();
+        Find<QPushButton>(m::kMemRead).setFocus();
     }
 
     void ClickUpArrow(int id) {
-        auto& box = Get<UpDownSpinBox>(*window, id);
+        auto& box = Find<UpDownSpinBox>(id);
         QStyleOptionSpinBox option;
         option.initFrom(&box);
         option.subControls = QStyle::SC_All;
@@ -52,33 +35,29 @@ struct UpDown : ShownWindow {
 
     void Press(int id, Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i) {
-            QTest::keyClick(&Get<UpDownSpinBox>(*window, id), key);
+            QTest::keyClick(&Find<UpDownSpinBox>(id), key);
         }
     }
 
-    std::string Text(int id) const { return window->GetText(id); }
+    std::string Text(int id) const { return Find<UpDownSpinBox>(id).EditText().toStdString(); }
 };
 
-TEST_F(UpDown, APositionSetByTheProgramShowsInTheBase) {
-    // Creation writes "0000" into the edit first; the up-down's position replaces it.
-    window->SetText(m::kMemAddressEdit, "0000");
-    window->SetUpDown(kAddress);
+TEST_F(UpDown, TheWindowStartsWithTheTemplatePositionsInTheirBases) {
     EXPECT_EQ(Text(m::kMemAddressEdit), "1000");
-    window->SetUpDown(At(kAddress, 0xab));
-    EXPECT_EQ(Text(m::kMemAddressEdit), "00AB");
-    // A position outside the range is held at its bound.
-    window->SetUpDown(At(kCount, 40));
     EXPECT_EQ(Text(m::kMemCountEdit), "16");
-    // An up-down ID given with another edit's is no pair: nothing changes.
-    UpDownSetup mismatched = kAddress;
-    mismatched.editId = m::kWriteAddressEdit;
-    window->SetUpDown(mismatched);
+    EXPECT_EQ(Text(m::kWriteAddressEdit), "1000");
+    EXPECT_EQ(window.MemoryAddressText(), "1000");
+    // A position set by the program shows in the box's base, one outside the range at its
+    // bound.
+    auto& address = Find<UpDownSpinBox>(m::kMemAddressEdit);
+    address.Attach(16, 0, 0xFFFF, 0xab);
     EXPECT_EQ(Text(m::kMemAddressEdit), "00AB");
-    EXPECT_TRUE(logic->commands.empty());
+    Find<UpDownSpinBox>(m::kMemCountEdit).Attach(10, 1, 16, 40);
+    EXPECT_EQ(window.MemoryCountText(), "16");
+    EXPECT_TRUE(actions.actions.empty());
 }
 
 TEST_F(UpDown, AddressTextStaysAsTypedAndStepsGoOnFromItInBase16) {
-    window->SetUpDown(kAddress);
     Type(m::kMemAddressEdit, "7ffe");
     EXPECT_EQ(Text(m::kMemAddressEdit), "7ffe");
     Press(m::kMemAddressEdit, Qt::Key_Up);
@@ -95,7 +74,6 @@ TEST_F(UpDown, AddressTextStaysAsTypedAndStepsGoOnFromItInBase16) {
 }
 
 TEST_F(UpDown, CountStepsWithinItsRangeButKeepsATypedZero) {
-    window->SetUpDown(kCount);
     Press(m::kMemCountEdit, Qt::Key_Up);
     EXPECT_EQ(Text(m::kMemCountEdit), "16");
     Press(m::kMemCountEdit, Qt::Key_Down, 20);

@@ -1,6 +1,11 @@
+#include "app/qt/message_list.h"
+#include "app/qt/parameter_table.h"
 #include "qt/recording_logic.h"
+#include "reading/parameter_pass.h"
+#include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,70 +23,118 @@ namespace {
 
 namespace m = ids::main;
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
-using MainWindow = ShownWindow;
+using MainWindowActions = ShownMainWindow;
 
-TEST_F(MainWindow, ClicksReportTheirIdsAndTextAndDisabledControlsReportNothing) {
-    window->CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
-    QTest::mouseClick(&Get<QPushButton>(*window, m::kGetRomId), Qt::LeftButton);
-    QTest::mouseClick(&Get<QCheckBox>(*window, m::kParamRepeat), Qt::LeftButton);
-    QTest::mouseClick(&Get<QRadioButton>(*window, m::kUnitTcu), Qt::LeftButton);
-    window->Enable(m::kMemStop, false);
-    QTest::mouseClick(&Get<QPushButton>(*window, m::kMemStop), Qt::LeftButton);
-    window->Enable(m::kMemStop, true);
-    QTest::mouseClick(&Get<QPushButton>(*window, m::kMemStop), Qt::LeftButton);
-    EXPECT_THAT(logic->commands,
-                ElementsAre(Report{m::kGetRomId, 0, "Get ROM ID"},
-                            Report{m::kParamRepeat, 0, "Repeat"}, Report{m::kUnitTcu, 0, "TCU"},
-                            Report{m::kMemStop, 0, "Stop"}));
-    // They check themselves, a radio button unchecking the others of its group.
-    EXPECT_TRUE(window->IsChecked(m::kParamRepeat));
-    EXPECT_TRUE(window->IsChecked(m::kUnitTcu));
-    EXPECT_FALSE(window->IsChecked(m::kUnitEcu));
+TEST_F(MainWindowActions, ClicksAndMenuItemsReachThePresenterAndDisabledButtonsNothing) {
+    window.ShowUnit(UnitType::Ecu);
+    QTest::mouseClick(&Find<QPushButton>(m::kGetRomId), Qt::LeftButton);
+    QTest::mouseClick(&Find<QCheckBox>(m::kParamRepeat), Qt::LeftButton);
+    QTest::mouseClick(&Find<QRadioButton>(m::kUnitTcu), Qt::LeftButton);
+    QTest::mouseClick(&Find<QRadioButton>(m::kModeBlocks), Qt::LeftButton);
+    window.SetRunButtons({true, false, true, false});
+    QTest::mouseClick(&Find<QPushButton>(m::kMemStop), Qt::LeftButton);
+    window.SetRunButtons({false, false, false, true});
+    QTest::mouseClick(&Find<QPushButton>(m::kMemRead), Qt::LeftButton);
+    QTest::mouseClick(&Find<QPushButton>(m::kParamStop), Qt::LeftButton);
+    Find<QAction>(ids::kMenuDumpMemory).trigger();
+    Find<QAction>(ids::kMenuExit).trigger();
+    EXPECT_THAT(actions.actions,
+                ElementsAre("GetRomId", "ChooseUnit 1", "Blocks", "StopRun", "DumpMemory", "Exit"));
+    // They check themselves, a radio button unchecking the others of its group; the
+    // presenter reads Repeat when a pass ends.
+    EXPECT_TRUE(window.RepeatChecked(RepeatBox::ReadParameters));
+    EXPECT_FALSE(window.RepeatChecked(RepeatBox::ReadMemory));
+    EXPECT_TRUE(Find<QRadioButton>(m::kUnitTcu).isChecked());
+    EXPECT_FALSE(Find<QRadioButton>(m::kUnitEcu).isChecked());
 }
 
-TEST_F(MainWindow, TheProgramSetsChecksWithoutReports) {
-    window->CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitAircon);
-    window->CheckRadioButton(m::kModeBytes, m::kModeBlocks, m::kModeBlocks);
-    window->CheckRadioButton(m::kUnitEcu, m::kUnitCruise, m::kUnitEcu);
-    EXPECT_TRUE(window->IsChecked(m::kUnitEcu));
-    EXPECT_FALSE(window->IsChecked(m::kUnitAircon));
-    EXPECT_TRUE(window->IsChecked(m::kModeBlocks)); // the groups are independent
-    // Even the checked button of a group can be unchecked.
-    window->SetChecked(m::kUnitEcu, false);
-    EXPECT_FALSE(window->IsChecked(m::kUnitEcu));
-    window->SetChecked(m::kMemRepeat, true);
-    EXPECT_TRUE(window->IsChecked(m::kMemRepeat));
-    EXPECT_TRUE(logic->commands.empty());
+TEST_F(MainWindowActions, WhatThePresenterShowsReportsNothing) {
+    window.ShowUnit(UnitType::Aircon);
+    window.ShowReadMemoryMode(ReadMemoryMode::Blocks);
+    window.ShowUnit(UnitType::Ecu);
+    EXPECT_TRUE(Find<QRadioButton>(m::kUnitEcu).isChecked());
+    EXPECT_FALSE(Find<QRadioButton>(m::kUnitAircon).isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(m::kModeBlocks).isChecked()); // the groups are independent
+    window.ShowPorts({"COM3", "COM1"}, "COM3");
+    window.ShowRomIds({"null", "12AB05"}, "null");
+    window.ShowRomIdView({"12AB05", {{0x10, "Volts"}}, "0020", "0001"});
+    window.ShowRomIdText("A1B2C3");
+    EXPECT_THAT(actions.actions, IsEmpty());
 }
 
-TEST(Shell, RunMainWindowEndsWithExitCodeZeroWhenTheWindowCloses) {
-    QtShell shell{WindowLogicFactory{}};
+TEST_F(MainWindowActions, APassShowsItsTableAndEachSwitchBitInItsBoxAndPlaceholdersBeforeIt) {
+    window.ShowRomIdView({"12AB05", {{0x10, "Volts"}, {0x20, "InputSwitches"}}, "0020", "0001"});
+    const auto& table = Find<ParameterTable>(m::kParamList);
+    EXPECT_EQ(table.Lines(), QStringList({"0010: Volts \t??", "0020: InputSwitches \t??"}));
+    EXPECT_EQ(Find<QLineEdit>(m::kInputSwitchAddress).text(), "0020");
+    EXPECT_EQ(window.IoSwitchAddressText(), "0001");
+
+    ParameterPassResult pass;
+    pass.read = true;
+    pass.bytesRead = 2;
+    pass.passNumber = 7;
+    pass.parameters = {{0x10, "Volts", 0x30, "3.84 V"}, {0x20, "InputSwitches", 0x61, "0x61"}};
+    pass.switches = {0x61, 0x81};
+    window.ShowParameterPass(pass);
+    EXPECT_EQ(table.Lines(),
+              QStringList({"Bytes read: 2  Count: 7", "0010 \t0x30 \t= Volts \t3.84 V",
+                           "0020 \t0x61 \t= InputSwitches \t0x61"}));
+    EXPECT_EQ(table.model()->index(1, 3).data().toString(), "3.84 V");
+    EXPECT_EQ(table.model()->index(1, 2).data().toString(), "= Volts");
+    EXPECT_EQ(table.columnSpan(0, 0), 4);
+    QString bits;
+    for (const int id : m::kInputSwitchBits) {
+        bits += Find<QLineEdit>(id).text();
+    }
+    for (const int id : m::kIoSwitchBits) {
+        bits += Find<QLineEdit>(id).text();
+    }
+    EXPECT_EQ(Find<QLineEdit>(m::kInputSwitchValue).text() +
+                  Find<QLineEdit>(m::kIoSwitchValue).text() + bits,
+              "6181"
+              "10000110"
+              "10000001");
+    // A pass that read nothing empties the table and leaves the switches.
+    window.ShowParameterPass({});
+    EXPECT_TRUE(table.Lines().isEmpty());
+    EXPECT_EQ(Find<QLineEdit>(m::kInputSwitchValue).text(), "61");
+}
+
+TEST_F(MainWindowActions, ClosingStopsThePollTimerAndTheEventLoopEndsWithZero) {
+    window.StartPollTimer(5);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return actions.ticks >= 1; }, 10000));
     QTimer::singleShot(0, &QApplication::closeAllWindows);
-    EXPECT_EQ(shell.RunMainWindow(), 0);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+    const int ticks = actions.ticks;
+    // A timer of the same period fires a few times meanwhile.
+    int others = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&others] { ++others; });
+    other.start(5);
+    ASSERT_TRUE(QTest::qWaitFor([&others] { return others >= 3; }, 10000));
+    EXPECT_EQ(actions.ticks, ticks);
 }
 
-TEST(Shell, ModalDialogsOpenOverTheirOwnerAndReportWhenClosed) {
+TEST_F(MainWindowActions, ModalDialogsOpenOverTheMainWindowAndReportWhenClosed) {
     // Without a logic a dialog still goes away on Escape.
-    QtShell shell{WindowLogicFactory{}};
-    auto window = shell.BuildWindow(ids::kMainTemplate, nullptr);
-    window->Host().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
     bool closed = false;
-    window->OpenModalDialog(ids::kAboutTemplate, [&closed] { closed = true; });
+    shell.OpenModalDialog(ids::kAboutTemplate, &window, {}, [&closed] { closed = true; });
 
     // The call has returned with the dialog open and blocking its owner.
     QPointer<QWidget> about = QApplication::activeModalWidget();
     ASSERT_FALSE(about.isNull());
-    EXPECT_EQ(about->windowHandle()->transientParent(), window->Host().windowHandle());
+    EXPECT_EQ(about->windowHandle()->transientParent(), window.windowHandle());
     EXPECT_FALSE(closed);
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_TRUE(closed);
     ASSERT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }, 10000));
 }
 
-struct DumpDialog : ShownWindow {
-    DumpDialog() : ShownWindow(ids::kDumpTemplate) {}
+struct DumpDialog : ShownDialog {
+    DumpDialog() : ShownDialog(ids::kDumpTemplate) {}
 };
 
 TEST_F(DumpDialog, EnterPressesTheDefaultButtonEscapeAndTheCloseBoxAskTheLogic) {

@@ -1,7 +1,7 @@
 #include "app/qt/control_set.h"
 #include "app/qt/program_icon.h"
 #include "app/qt/qt_window.h"
-#include "app/qt/template_layout.h"
+#include "app/qt/template_geometry.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
 
@@ -17,9 +17,9 @@ void BuildAboutBoxTemplate(QtWindow& window) {
     namespace a = ids::about;
     window.Host().setWindowTitle(QStringLiteral("About"));
     ControlSet& controls = window.Controls();
-    const TemplateMetrics du(window.Content());
+    const TemplateGeometry du(window.Host());
 
-    auto* layout = new QVBoxLayout(&window.Content());
+    auto* layout = new QVBoxLayout(&window.Host());
     auto* body = new QHBoxLayout;
     QLabel* icon = controls.AddStatic(a::kIcon, QString());
     const int side = std::max(32, du.Y(20));

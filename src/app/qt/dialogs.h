@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window.h"
+#include "app/user_dialogs.h"
 
 #include <QString>
 #include <QStringList>

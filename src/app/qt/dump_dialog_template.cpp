@@ -1,7 +1,6 @@
 #include "app/qt/control_set.h"
 #include "app/qt/qt_window.h"
-#include "app/qt/tabbed_label.h"
-#include "app/qt/template_layout.h"
+#include "app/qt/template_geometry.h"
 #include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
 
@@ -20,7 +19,7 @@ namespace {
 
 namespace d = ids::dump;
 
-QGridLayout* BuildSettings(ControlSet& controls, const TemplateMetrics& du) {
+QGridLayout* BuildSettings(ControlSet& controls, const TemplateGeometry& du) {
     auto* grid = new QGridLayout;
     grid->addWidget(controls.AddStatic(-1, QStringLiteral("Output file")), 0, 0);
     QLineEdit* file = controls.AddEdit(d::kOutputFile);
@@ -55,23 +54,23 @@ QGridLayout* BuildSettings(ControlSet& controls, const TemplateMetrics& du) {
     return grid;
 }
 
-QVBoxLayout* BuildProgressArea(ControlSet& controls, const TemplateMetrics& du) {
+QVBoxLayout* BuildProgressArea(ControlSet& controls, const TemplateGeometry& du) {
     auto* area = new QVBoxLayout;
-    area->addWidget(controls.AddTabbedStatic(d::kStatus, QString()));
+    area->addWidget(controls.AddStatic(d::kStatus, QString()));
     // Room for the three lines of the summary and of the times, so that the dialog keeps
     // its size while they fill in.
     auto* details = new QHBoxLayout;
-    TabbedLabel* summary = controls.AddTabbedStatic(d::kSummary, QString());
+    QLabel* summary = controls.AddStatic(d::kSummary, QString());
     du.MinimumSize(*summary, 100, 30);
     summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     details->addWidget(summary);
-    TabbedLabel* times = controls.AddTabbedStatic(d::kTimes, QString());
+    QLabel* times = controls.AddStatic(d::kTimes, QString());
     du.MinimumSize(*times, 110, 30);
     details->addWidget(times);
     details->addStretch(1);
     area->addLayout(details);
-    area->addWidget(controls.AddTabbedStatic(d::kCurrentAddress, QString()));
-    TabbedLabel* result = controls.AddTabbedStatic(d::kResult, QString());
+    area->addWidget(controls.AddStatic(d::kCurrentAddress, QString()));
+    QLabel* result = controls.AddStatic(d::kResult, QString());
     result->setMinimumWidth(du.X(150));
     area->addWidget(result);
     area->addWidget(controls.AddProgress(d::kProgress));
@@ -83,9 +82,9 @@ QVBoxLayout* BuildProgressArea(ControlSet& controls, const TemplateMetrics& du) 
 void BuildDumpDialogTemplate(QtWindow& window) {
     window.Host().setWindowTitle(QStringLiteral("RomDump"));
     ControlSet& controls = window.Controls();
-    const TemplateMetrics du(window.Content());
+    const TemplateGeometry du(window.Host());
 
-    auto* layout = new QVBoxLayout(&window.Content());
+    auto* layout = new QVBoxLayout(&window.Host());
     layout->addLayout(BuildSettings(controls, du));
     layout->addSpacing(du.Y(4));
     layout->addLayout(BuildProgressArea(controls, du));

@@ -1,6 +1,5 @@
 #include "app/qt/live_graph_feed.h"
 
-#include <QWidget>
 #include <chrono>
 
 #include "app/main_window_logic.h"
@@ -23,21 +22,18 @@ GraphPass GraphPassOf(const ParameterPassResult& result, double seconds) {
     return pass;
 }
 
-void FeedLiveGraph(MainWindowLogic& logic, QWidget& host) {
-    GraphWindows* graphs = host.findChild<GraphWindows*>();
-    if (graphs == nullptr) {
-        return;
-    }
-    logic.ObserveParameterPasses([graphs](const ParameterPassResult& result, bool firstPass) {
-        if (!result.read) {
-            return; // no ROM ID selected: nothing was read
-        }
-        if (firstPass) {
-            graphs->StartRun();
-        }
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        graphs->AddPass(GraphPassOf(result, std::chrono::duration<double>(now).count()));
-    });
+void FeedLiveGraph(MainWindowLogic& logic, GraphWindows& graphs) {
+    logic.ObserveParameterPasses(
+        [graphs = &graphs](const ParameterPassResult& result, bool firstPass) {
+            if (!result.read) {
+                return; // no ROM ID selected: nothing was read
+            }
+            if (firstPass) {
+                graphs->StartRun();
+            }
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            graphs->AddPass(GraphPassOf(result, std::chrono::duration<double>(now).count()));
+        });
 }
 
 } // namespace korvane

@@ -2,10 +2,9 @@
 
 #include "app/qt/graph/graph_pass.h"
 
-class QWidget;
-
 namespace korvane {
 
+class GraphWindows;
 class MainWindowLogic;
 struct ParameterPassResult;
 
@@ -13,9 +12,8 @@ struct ParameterPassResult;
 // parameter's number as its log cell would hold it, none where it was not read.
 GraphPass GraphPassOf(const ParameterPassResult& result, double seconds);
 
-// Hands every Read Parameters pass the main window's logic shows to the live graph of
-// the window `host`, timed by a clock that never goes back; the first pass of a run
-// starts a new segment. Nothing happens when the window has no graph windows.
-void FeedLiveGraph(MainWindowLogic& logic, QWidget& host);
+// Hands every Read Parameters pass the main window's presenter shows to the live graph,
+// timed by a clock that never goes back; the first pass of a run starts a new segment.
+void FeedLiveGraph(MainWindowLogic& logic, GraphWindows& graphs);
 
 } // namespace korvane

@@ -1,22 +1,16 @@
 #include "app/qt/qt_window.h"
 
-#include "app/qt/command_combo_box.h"
 #include "app/qt/dialogs.h"
-#include "app/qt/qt_shell.h"
-#include "app/qt/tab_stop_list.h"
-#include "app/qt/up_down_spin_box.h"
-#include "app/qt/window_hosts.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace korvane {
 
@@ -54,23 +48,32 @@ void StayAbove(QWidget& dialog, QWidget& owner) {
 
 } // namespace
 
-QtWindow::QtWindow(QtShell& shell, int templateId, Kind kind, QWidget* owner)
-    : shell_(shell), templateId_(templateId), kind_(kind) {
-    if (kind == Kind::Main) {
-        auto host = std::make_unique<MainWindowHost>([this] { timer_.stop(); });
-        content_ = new QWidget(host.get());
-        host->setCentralWidget(content_);
-        host_ = std::move(host);
-    } else {
-        host_ = std::make_unique<DialogHost>([this] { Dispatch(kDialogCancel, 0); });
-        content_ = host_.get();
-        if (owner != nullptr) {
-            StayAbove(*host_, *owner);
+// Esc and the close box ask the logic instead of closing the dialog.
+class QtWindow::DialogHost : public QDialog {
+public:
+    explicit DialogHost(std::function<void()> onCancel) : onCancel_(std::move(onCancel)) {
+        // Only a title and a close box, as a dialog template has.
+        setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    }
+
+    void reject() override {
+        if (onCancel_) {
+            onCancel_();
         }
+    }
+
+private:
+    std::function<void()> onCancel_;
+};
+
+QtWindow::QtWindow(int templateId, QWidget* owner) : templateId_(templateId) {
+    host_ = std::make_unique<DialogHost>([this] { Dispatch(kDialogCancel, 0); });
+    if (owner != nullptr) {
+        StayAbove(*host_, *owner);
     }
     host_->setProperty("templateId", templateId);
     controls_ = std::make_unique<ControlSet>(
-        *content_, [this](int id, int notification) { Dispatch(id, notification); });
+        *host_, [this](int id, int notification) { Dispatch(id, notification); });
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
         if (logic_) {
             logic_->OnTimer();
@@ -87,10 +90,6 @@ QtWindow::~QtWindow() {
     controls_.reset();
 }
 
-QMainWindow* QtWindow::MainHost() const {
-    return dynamic_cast<QMainWindow*>(host_.get());
-}
-
 void QtWindow::Start(std::unique_ptr<WindowLogic> logic) {
     logic_ = std::move(logic);
     if (logic_) {
@@ -104,47 +103,31 @@ void QtWindow::Dispatch(int id, int notification) {
         return;
     }
     // A dialog without behaviour must still be able to go away.
-    if (kind_ == Kind::Dialog && (id == kDialogOk || id == kDialogCancel)) {
+    if (id == kDialogOk || id == kDialogCancel) {
         Close();
     }
 }
 
 void QtWindow::SetText(int id, const std::string& text) {
     QWidget* control = controls_->Find(id);
-    if (auto* edit = dynamic_cast<QLineEdit*>(control)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(ToQt(text));
-    } else if (auto* upDown = dynamic_cast<UpDownSpinBox*>(control)) {
-        upDown->SetEditText(ToQt(text));
-    } else if (auto* combo = dynamic_cast<QComboBox*>(control)) {
-        combo->setEditText(ToQt(text));
-    } else if (auto* label = dynamic_cast<QLabel*>(control)) {
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(ToQt(text));
-    } else if (auto* button = dynamic_cast<QAbstractButton*>(control)) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(ToQt(text));
-    } else if (auto* group = dynamic_cast<QGroupBox*>(control)) {
-        group->setTitle(ToQt(text));
-    } else if (QAction* action = controls_->FindMenuCommand(id)) {
-        action->setText(ToQt(text));
     }
 }
 
 std::string QtWindow::GetText(int id) const {
     QWidget* control = controls_->Find(id);
     QString text;
-    if (auto* edit = dynamic_cast<QLineEdit*>(control)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         text = edit->text();
-    } else if (auto* upDown = dynamic_cast<UpDownSpinBox*>(control)) {
-        text = upDown->EditText();
-    } else if (auto* combo = dynamic_cast<QComboBox*>(control)) {
-        text = combo->currentText();
-    } else if (auto* label = dynamic_cast<QLabel*>(control)) {
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
         text = label->text();
-    } else if (auto* button = dynamic_cast<QAbstractButton*>(control)) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         text = button->text();
-    } else if (auto* group = dynamic_cast<QGroupBox*>(control)) {
-        text = group->title();
-    } else if (QAction* action = controls_->FindMenuCommand(id)) {
-        text = action->text();
     }
     return text.toStdString();
 }
@@ -152,27 +135,6 @@ std::string QtWindow::GetText(int id) const {
 void QtWindow::Enable(int id, bool enabled) {
     if (QWidget* control = controls_->Find(id)) {
         control->setEnabled(enabled);
-    } else if (QAction* action = controls_->FindMenuCommand(id)) {
-        action->setEnabled(enabled);
-    }
-}
-
-void QtWindow::SetToolTip(int id, const std::string& text) {
-    if (QWidget* control = controls_->Find(id)) {
-        control->setToolTip(ToQt(text));
-    } else if (QAction* action = controls_->FindMenuCommand(id)) {
-        action->setToolTip(ToQt(text));
-    }
-}
-
-bool QtWindow::IsChecked(int id) const {
-    const auto* button = controls_->Find<QAbstractButton>(id);
-    return button != nullptr && button->isCheckable() && button->isChecked();
-}
-
-void QtWindow::SetChecked(int id, bool checked) {
-    if (auto* button = controls_->Find<QAbstractButton>(id); button && button->isCheckable()) {
-        SetButtonCheck(*button, checked);
     }
 }
 
@@ -182,92 +144,6 @@ void QtWindow::CheckRadioButton(int first, int last, int id) {
             button && button->isCheckable()) {
             SetButtonCheck(*button, each == id);
         }
-    }
-}
-
-void QtWindow::ListReset(int id) {
-    if (auto* list = controls_->Find<TabStopList>(id)) {
-        list->clear();
-    }
-}
-
-void QtWindow::ListAdd(int id, const std::string& line) {
-    if (auto* list = controls_->Find<TabStopList>(id)) {
-        list->addItem(ToQt(line));
-    }
-}
-
-void QtWindow::ListSetLines(int id, const std::vector<std::string>& lines) {
-    auto* list = controls_->Find<TabStopList>(id);
-    if (list == nullptr) {
-        return;
-    }
-    const int wanted = static_cast<int>(lines.size());
-    while (list->count() > wanted) {
-        delete list->takeItem(list->count() - 1);
-    }
-    for (int row = 0; row < wanted; ++row) {
-        const QString text = ToQt(lines[static_cast<std::size_t>(row)]);
-        if (row < list->count()) {
-            if (QListWidgetItem* item = list->item(row); item->text() != text) {
-                item->setText(text);
-            }
-        } else {
-            list->addItem(text);
-        }
-    }
-    // New lines replace the old as a reset would: no row stays marked as chosen.
-    if (list->currentRow() >= 0) {
-        list->setCurrentRow(-1);
-    }
-}
-
-void QtWindow::SetTabStops(int id, const std::vector<int>& stops) {
-    if (auto* list = controls_->Find<TabStopList>(id)) {
-        list->SetTabStops(stops);
-    }
-}
-
-void QtWindow::ComboReset(int id) {
-    if (auto* combo = controls_->Find<CommandComboBox>(id)) {
-        combo->Reset();
-    }
-}
-
-int QtWindow::ComboAdd(int id, const std::string& text) {
-    auto* combo = controls_->Find<CommandComboBox>(id);
-    return combo != nullptr ? combo->Add(ToQt(text)) : -1;
-}
-
-int QtWindow::ComboCount(int id) const {
-    const auto* combo = controls_->Find<CommandComboBox>(id);
-    return combo != nullptr ? combo->count() : 0;
-}
-
-std::string QtWindow::ComboItemText(int id, int index) const {
-    const auto* combo = controls_->Find<CommandComboBox>(id);
-    if (combo == nullptr || index < 0 || index >= combo->count()) {
-        return {};
-    }
-    return combo->itemText(index).toStdString();
-}
-
-int QtWindow::ComboSelection(int id) const {
-    const auto* combo = controls_->Find<CommandComboBox>(id);
-    return combo != nullptr ? combo->currentIndex() : -1;
-}
-
-void QtWindow::ComboSetSelection(int id, int index) {
-    if (auto* combo = controls_->Find<CommandComboBox>(id)) {
-        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-    }
-}
-
-void QtWindow::SetUpDown(const UpDownSetup& setup) {
-    // The edit and its up-down are one spin box here, found by either ID.
-    auto* box = controls_->Find<UpDownSpinBox>(setup.upDownId);
-    if (box != nullptr && controls_->Find(setup.editId) == box) {
-        box->Attach(setup.base, setup.lower, setup.upper, setup.position);
     }
 }
 
@@ -302,18 +178,10 @@ void QtWindow::StartTimer(int periodMs) {
     timer_.start(std::max(1, periodMs));
 }
 
-void QtWindow::OpenModalDialog(int templateId, std::function<void()> afterClose) {
-    shell_.OpenModalDialog(templateId, host_.get(), std::move(afterClose));
-}
-
 void QtWindow::Close() {
     timer_.stop();
-    if (auto* dialog = dynamic_cast<QDialog*>(host_.get())) {
-        // done, not reject: reject is what Esc and the close box call to ask the logic.
-        dialog->done(QDialog::Rejected);
-    } else {
-        host_->close();
-    }
+    // done, not reject: reject is what Esc and the close box call to ask the logic.
+    host_->done(QDialog::Rejected);
 }
 
 } // namespace korvane

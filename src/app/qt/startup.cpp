@@ -3,9 +3,11 @@
 #include "app/application.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
+#include "app/qt/wired_main_window.h"
 #include "link/serial_port.h"
 #include "reading/unit_session.h"
 
+#include <QApplication>
 #include <iostream>
 
 namespace korvane {
@@ -24,8 +26,10 @@ int StartKorvane(const std::vector<std::string>& startupMessages, bool anyRate) 
     // ends before the port it serves is released.
     ThreadWorker worker;
     application.UseWorker(worker);
-    QtShell shell(application.LogicFactory());
-    return shell.RunMainWindow();
+    QtShell shell;
+    WiredMainWindow main(shell, application.Context());
+    main.ShowCentred();
+    return QApplication::exec();
 }
 
 } // namespace korvane

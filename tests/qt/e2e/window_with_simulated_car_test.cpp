@@ -5,9 +5,10 @@
 #include "app/qt/graph/chart_panel.h"
 #include "app/qt/graph/graph_windows.h"
 #include "app/qt/graph/live_graph_window.h"
+#include "app/qt/parameter_table.h"
 #include "app/qt/qt_shell.h"
-#include "app/qt/qt_window.h"
 #include "app/qt/thread_worker.h"
+#include "app/qt/wired_main_window.h"
 #include "qt/recording_logic.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
@@ -15,9 +16,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
@@ -53,12 +55,18 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
         [&](const std::string&, const std::string& caption) { warning = caption; }, trace);
     ThreadWorker worker;
     application.UseWorker(worker);
-    QtShell shell(application.LogicFactory());
-    auto window = shell.BuildWindow(ids::kMainTemplate, nullptr);
-    ASSERT_NE(window, nullptr);
-    window->Host().show();
+    QtShell shell;
+    WiredMainWindow main(shell, application.Context());
+    MainWindow& window = main.Window();
+    window.show();
     EXPECT_EQ(warning, "");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kPortStatus) == "Ok"; }, 30000));
+    const auto text = [&window](int id) -> std::string {
+        if (id == m::kPortStatus || id == m::kLogStatus) {
+            return Control<QLabel>(window, id).text().toStdString();
+        }
+        return Control<QLineEdit>(window, id).text().toStdString();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(m::kPortStatus) == "Ok"; }, 30000));
 
     const std::string logPath = demo.File("run.csv");
     // Typed into the name box until the dialog has taken it: one still setting itself up may
@@ -73,22 +81,22 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
         }
         return taken;
     });
-    window->Controls().FindMenuCommand(ids::kMenuOpenLog)->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kLogStatus) == logPath; }, 30000))
-        << window->GetText(m::kLogStatus);
+    Control<QAction>(window, ids::kMenuOpenLog).trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(m::kLogStatus) == logPath; }, 30000))
+        << text(m::kLogStatus);
 
-    QTest::mouseClick(&Get<QPushButton>(*window, m::kGetRomId), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->GetText(m::kRomIdEdit) == "A1B2C3"; }, 30000));
-    EXPECT_EQ(window->ComboItemText(m::kRomIdCombo, window->ComboSelection(m::kRomIdCombo)),
+    QTest::mouseClick(&Control<QPushButton>(window, m::kGetRomId), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(m::kRomIdEdit) == "A1B2C3"; }, 30000));
+    EXPECT_EQ(Control<QComboBox>(window, m::kRomIdCombo).currentText(),
               "A1B2C3  Example engine unit");
 
-    QTest::mouseClick(&Get<QPushButton>(*window, m::kParamRead), Qt::LeftButton);
-    const auto& list = Get<QListWidget>(*window, m::kParamList);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return list.count() > 0 && list.item(0)->text().startsWith("Bytes read:"); }, 30000));
+    QTest::mouseClick(&Control<QPushButton>(window, m::kParamRead), Qt::LeftButton);
+    const auto& table = Control<ParameterTable>(window, m::kParamList);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return table.Lines().value(0).startsWith("Bytes read:"); }, 30000));
     std::vector<std::string> rows;
-    for (int row = 0; row < list.count(); ++row) {
-        rows.push_back(list.item(row)->text().toStdString());
+    for (const QString& row : table.Lines()) {
+        rows.push_back(row.toStdString());
     }
     EXPECT_EQ(rows.front(), "Bytes read: 16  Count: 0");
     EXPECT_EQ(rows.size(), 17u);
@@ -100,13 +108,12 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     const int celsius = std::stoi(coolant->substr(coolant->find("\t0x") + 3, 2), nullptr, 16) - 40;
     EXPECT_EQ(coolant->substr(coolant->rfind('\t') + 1), std::to_string(celsius) + " C");
     // The live graph took the pass with the number the list shows.
-    StripChartModel graph = window->Host().findChild<GraphWindows*>()->Live().Panel().Model();
+    StripChartModel graph = window.Graphs().Live().Panel().Model();
     graph.Choose({"CoolantTemp"});
     EXPECT_EQ(graph.Strips(100).at(0).current, celsius);
 
-    window->Controls().FindMenuCommand(ids::kMenuCloseLog)->trigger();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return window->GetText(m::kLogStatus) == "Closed."; }, 30000));
+    Control<QAction>(window, ids::kMenuCloseLog).trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(m::kLogStatus) == "Closed."; }, 30000));
     // The session's start, the pass's heading, its names and its values.
     const std::string log = ReadWholeFile(logPath);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << log;

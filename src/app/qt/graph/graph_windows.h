@@ -14,9 +14,10 @@ class LiveGraphWindow;
 // The graph windows of the main window: the one live "Graph" window, fed with every
 // Read Parameters pass from the start, and any number of log viewers.
 class GraphWindows : public QObject {
-    Q_OBJECT // found among the main window's children by its type
+    Q_OBJECT
 
-        public : explicit GraphWindows(QWidget& mainWindow);
+public:
+    explicit GraphWindows(QWidget& mainWindow);
 
     void ShowLiveGraph();
     // Asks for a log file and opens a viewer on it.

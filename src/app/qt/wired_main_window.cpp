@@ -1,0 +1,31 @@
+#include "app/qt/wired_main_window.h"
+
+#if KORVANE_WITH_GRAPH
+#include "app/qt/live_graph_feed.h"
+#endif
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace korvane {
+
+WiredMainWindow::WiredMainWindow(QtShell& shell, const AppContext& context)
+    : window_(shell, context), logic_(window_, context) {
+    window_.Attach(logic_);
+#if KORVANE_WITH_GRAPH
+    FeedLiveGraph(logic_, window_.Graphs());
+#endif
+    logic_.OnCreate();
+}
+
+void WiredMainWindow::ShowCentred() {
+    window_.adjustSize();
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        window_.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(),
+                                                screen->availableGeometry()));
+    }
+    window_.show();
+}
+
+} // namespace korvane
