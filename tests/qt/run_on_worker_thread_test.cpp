@@ -1,7 +1,6 @@
 // The main window with its presenter, the real poll timer and the worker thread, over a
 // scripted unit: how a run ends when the user stops it or closes the window mid-pass.
 
-#include "app/application.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
