@@ -38,6 +38,8 @@ struct WorkerThreadRun : ::testing::Test, fakes::UnitFixture {
     // Builds the main window over the context; the port scan has opened COM3.
     void Open() {
         window = std::make_unique<WiredMainWindow>(shell, context);
+        window->Window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Window()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return Find<QLabel>(m::kPortStatus).text() == "Ok"; },
                                     kPatienceMs));
     }
