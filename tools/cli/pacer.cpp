@@ -4,19 +4,24 @@
 
 namespace korvane::cli {
 
-bool Pacer::WaitForNextStep(const StopSignal& stop) {
-    const auto now = Clock::now();
+std::chrono::milliseconds Pacer::NextStepDelay(Clock::time_point now) {
     if (!started_) {
         started_ = true;
         due_ = now;
-    } else if (due_ + period_ <= now) {
+        return {};
+    }
+    if (due_ + period_ <= now) {
         due_ = now;
-    } else {
-        due_ += period_;
-        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
-        if (stop.WaitMs(static_cast<int>(wait.count()))) {
-            return false;
-        }
+        return {};
+    }
+    due_ += period_;
+    return std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
+}
+
+bool Pacer::WaitForNextStep(const StopSignal& stop) {
+    const std::chrono::milliseconds wait = NextStepDelay(Clock::now());
+    if (wait.count() > 0 && stop.WaitMs(static_cast<int>(wait.count()))) {
+        return false;
     }
     return !stop.Requested();
 }

@@ -16,9 +16,13 @@ public:
     // was requested before it came.
     bool WaitForNextStep(const StopSignal& stop);
 
-private:
     using Clock = std::chrono::steady_clock;
 
+    // How long the step asked for at `now` waits before it is due (zero: at once); from
+    // then on it counts as started.
+    std::chrono::milliseconds NextStepDelay(Clock::time_point now);
+
+private:
     std::chrono::milliseconds period_;
     bool started_ = false;
     Clock::time_point due_;
