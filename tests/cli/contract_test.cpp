@@ -12,8 +12,8 @@ namespace korvane::cli::testing {
 namespace {
 
 TEST(CliContract, HelpOfEveryCommandExitsZero) {
-    for (const char* command :
-         {"eval", "defs", "checksum", "ports", "romid", "params", "read", "write", "dump"}) {
+    for (const char* command : {"eval", "defs", "checksum", "ports", "romid", "params", "read",
+                                "write", "dump", "doctor"}) {
         const CliResult result = RunCli({command, "--help"});
         EXPECT_EQ(result.exitCode, 0) << command << result.err;
         EXPECT_NE(result.out.find(std::string("korvane-cli ") + command), std::string::npos)

@@ -221,6 +221,19 @@ void AddPlot(CLI::App& app, CliOptions& options) {
     plot->callback([&options] { options.command = CliCommand::Plot; });
 }
 
+void AddDoctor(CLI::App& app, CliOptions& options) {
+    CLI::App* doctor = app.add_subcommand(
+        "doctor", "Check the connection step by step and say what to fix (exit 0 only when "
+                  "a unit answered cleanly)");
+    doctor->footer("Example: korvane-cli --port COM1 doctor --report report.txt");
+    doctor
+        ->add_option("--report", options.doctor.reportFile,
+                     "Write a support report: version, system, each step's evidence and the "
+                     "time-stamped trace of the checks' traffic")
+        ->type_name("FILE");
+    doctor->callback([&options] { options.command = CliCommand::Doctor; });
+}
+
 } // namespace
 
 std::optional<std::uint8_t> ParseByteText(const std::string& text) {
@@ -281,6 +294,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, int
     AddWrite(app, options, writeAddress, writeData);
     AddDump(app, options);
     AddPlot(app, options);
+    AddDoctor(app, options);
 
     try {
         app.parse(argc, argv);

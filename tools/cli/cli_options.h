@@ -9,7 +9,19 @@
 
 namespace korvane::cli {
 
-enum class CliCommand { Eval, Defs, Checksum, Ports, RomId, Params, Read, Write, Dump, Plot };
+enum class CliCommand {
+    Eval,
+    Defs,
+    Checksum,
+    Ports,
+    RomId,
+    Params,
+    Read,
+    Write,
+    Dump,
+    Plot,
+    Doctor
+};
 
 // A variable of `eval`: a name and the byte it stands for.
 struct EvalVariable {
@@ -61,6 +73,10 @@ struct PlotOptions {
     int height = 800;
 };
 
+struct DoctorOptions {
+    std::optional<std::string> reportFile;
+};
+
 // Everything the command line asked for.
 struct CliOptions {
     // Where paramdef.ini and SelectMonitor.ini are; empty for the working directory.
@@ -80,6 +96,7 @@ struct CliOptions {
     WriteOptions write;
     DumpOptions dump;
     PlotOptions plot;
+    DoctorOptions doctor;
 };
 
 // Exit codes of the program.

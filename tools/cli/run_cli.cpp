@@ -2,6 +2,7 @@
 
 #include "checksum_file_command.h"
 #include "cli_options.h"
+#include "doctor_command.h"
 #include "dump_command.h"
 #include "eval_command.h"
 #include "plot_command.h"
@@ -36,6 +37,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunDump(options, out, err);
     case CliCommand::Plot:
         return RunPlot(options.plot, out, err);
+    case CliCommand::Doctor:
+        return RunDoctor(options, out, err);
     }
     return kExitUsage;
 }
