@@ -2,9 +2,11 @@
 #include "app/qt/parameter_table.h"
 #include "app/qt/up_down_spin_box.h"
 #include "qt/recording_logic.h"
+#include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,8 +14,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace korvane::testing {
@@ -168,6 +172,16 @@ TEST_F(ShownMainWindow, TabKeyVisitsTheOperableControlsInTemplateOrder) {
         m::kParamRead,       m::kParamStop,        m::kParamList,      m::kInputSwitchAddress,
         m::kIoSwitchAddress, m::kWriteAddressEdit, m::kWriteDataEdit,  m::kWrite};
     EXPECT_EQ(TabChain(window, first), expected);
+
+    // The lists pass Tab on rather than keeping it for their rows, rows shown or not.
+    Find<ParameterTable>(m::kParamList).ShowPlaceholders({{0x1234, "Speed"}, {0x1235, "Temp"}});
+    for (const int list : {m::kMemList, m::kParamList}) {
+        Find<QWidget>(list).setFocus();
+        QTest::keyClick(&Find<QWidget>(list), Qt::Key_Tab);
+        const auto next = std::find(expected.begin(), expected.end(), list) + 1;
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->property(kControlIdProperty).toInt(), *next) << list;
+    }
 }
 
 } // namespace

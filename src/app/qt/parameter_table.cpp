@@ -68,6 +68,9 @@ ParameterTable::ParameterTable(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves on to the next control, as from the template's list box, instead of from
+    // cell to cell (which would keep the keyboard in the table).
+    setTabKeyNavigation(false);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     // Rows as high as the lines of a list.
