@@ -207,6 +207,23 @@ INSTANTIATE_TEST_SUITE_P(
                  "no connection: driver cp210x: Silicon Labs CP2101, CP2102, CP2103, CP2108, "
                  "cannot make 1953 baud",
                  1},
+        Scenario{"DriverMakesAnotherRate",
+                 [](PlayedTree& tree, auto&, PlayedPort& port) {
+                     tree.links["class/tty/ttyUSB0/device/driver"] = "cp210x";
+                     port.madeRate = 2400;
+                 },
+                 "ok ok ok FAIL skip skip",
+                 "the driver set 2400 baud, not 1953\n       cause: the adapter's chip cannot make "
+                 "1953 baud (Silicon Labs CP2102N, CP2104 or CP2101, CP2102, CP2103)",
+                 "no connection: the driver set 2400 baud, not 1953", 1},
+        Scenario{"RepliesButNoRomId",
+                 [](auto&, auto&, PlayedPort& port) {
+                     port.device.SetResponder([](const Bytes& frame) {
+                         return frame == fakes::kRomIdRequestBytes ? Bytes{} : Bytes{0, 0, 0x42};
+                     });
+                 },
+                 "ok ok ok ok FAIL skip", "replies come, but no unit gives a ROM ID",
+                 "no connection: replies come, but no unit gives a ROM ID", 1},
         Scenario{"SlowLatencyTimer",
                  [](PlayedTree& tree, auto&, auto&) {
                      tree.attributes["class/tty/ttyUSB0/device/latency_timer"] = "16";
