@@ -5,7 +5,6 @@
 
 #include "app/application.h"
 #include "app/qt/control_id.h"
-#include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
 #include "app/qt/wired_main_window.h"
 #include "resources/control_ids.h"
@@ -75,8 +74,7 @@ Gaps MeasureRun(const std::vector<std::string>& carOptions, int seconds) {
         korvane::Application application(nullptr, trace);
         korvane::ThreadWorker worker;
         application.UseWorker(worker);
-        korvane::QtShell shell;
-        korvane::WiredMainWindow main(shell, application.Context());
+        korvane::WiredMainWindow main(application.Context());
         QWidget& window = main.Window();
         window.show();
         (void)QTest::qWaitFor(

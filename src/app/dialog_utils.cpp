@@ -1,6 +1,5 @@
 #include "app/dialog_utils.h"
 
-#include "app/window.h"
 #include "reading/rom_id_view.h"
 #include "text/file_name.h"
 
@@ -42,10 +41,6 @@ std::string ItemText(std::string text) {
         text.resize(kMaxItemText);
     }
     return text;
-}
-
-void GetItemText(const Window& window, int id, std::string& text) {
-    text = ItemText(window.GetText(id));
 }
 
 bool AskOpenFileName(UserDialogs& dialogs, std::string& fileName, const FileFilter& filter,

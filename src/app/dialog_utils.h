@@ -7,10 +7,8 @@
 
 namespace korvane {
 
-class Window;
-
-// Texts read from controls are cut to this many characters, as the window's fixed text
-// buffers of 1024 bytes do.
+// Texts read from the windows' boxes are cut to this many characters, as the fixed text
+// buffers of 1024 bytes of the original windows did.
 inline constexpr std::size_t kMaxItemText = 1023;
 
 // The entry a list filled with `entries` selects: the one equal to `preselect` (exact
@@ -25,9 +23,6 @@ int FindRomIdEntry(const std::vector<std::string>& entries, const std::string& r
 
 // A text as the window's fixed buffers keep it: at most kMaxItemText characters.
 std::string ItemText(std::string text);
-
-// The control's text, at most kMaxItemText characters.
-void GetItemText(const Window& window, int id, std::string& text);
 
 // Shows the file dialog suggesting the file name part of `fileName` (nothing when that part
 // is shorter than 2 characters). True and the chosen full path in `fileName`; false,

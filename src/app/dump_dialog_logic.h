@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/app_context.h"
+#include "app/dump_view.h"
 #include "app/unit_worker.h"
-#include "app/window_logic.h"
 #include "link/unit_type.h"
 #include "log/time_of_day.h"
 #include "romtools/dump_state.h"
@@ -12,8 +12,6 @@
 #include <string>
 
 namespace korvane {
-
-class Window;
 
 // Where the dump dialog takes the time from; tests pass clocks they drive themselves.
 struct DumpClocks {
@@ -34,14 +32,19 @@ struct DumpSettings {
 // dump runs, Start, Browse and the three number boxes are disabled; Exit ends the dump
 // and keeps the part written. Each chunk is read on the context's worker; a tick that
 // comes while one is under way is skipped, so the pace stays one chunk a tick at most.
-class DumpDialogLogic final : public WindowLogic {
+class DumpDialogLogic final : public DumpActions {
 public:
-    DumpDialogLogic(Window& window, const AppContext& context, DumpSettings& settings,
+    DumpDialogLogic(DumpView& view, const AppContext& context, DumpSettings& settings,
                     DumpClocks clocks = {});
 
-    void OnCreate() override;
-    void OnCommand(int id, int notification) override;
-    void OnTimer() override;
+    // The dialog has been built: fill it in and start its timer.
+    void OnCreate();
+
+    void Start() override;
+    void Browse() override;
+    void ChooseUnit(UnitType unit) override { unit_ = unit; }
+    void Exit() override;
+    void Tick() override;
 
     // The unit the dump reads: the dialog's own ECU and TCU buttons choose it.
     UnitType Unit() const { return unit_; }
@@ -50,15 +53,11 @@ public:
     static constexpr int kTickMs = 1000;
 
 private:
-    void Start();
-    void Browse();
-    void Exit();
     void ShowStepResult(RomDumper::StepResult result);
     void ShowWriteFailure();
-    void SetInputsEnabled(bool enabled);
     bool Running() const { return running_; }
 
-    Window& window_;
+    DumpView& view_;
     const AppContext& context_;
     std::string& fileName_;
     UnitType unit_ = UnitType::Ecu;

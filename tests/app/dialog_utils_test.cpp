@@ -1,6 +1,6 @@
 #include "app/dialog_utils.h"
 
-#include "app/fake_window.h"
+#include "app/recorded_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 namespace korvane {
 namespace {
 
-using fakes::FakeWindow;
 using Entries = std::vector<std::string>;
 
 TEST(EntryToSelect, TakesTheLastExactMatchElseTheEarlierSelectionElseTheFirstEntry) {
@@ -35,37 +34,33 @@ TEST(FindRomIdEntry, FindsTheEntryOfTheIdNotOneItPrefixesFromTheSecondEntryOn) {
 }
 
 TEST(ItemText, CutsTextsToTheWindowsBuffers) {
-    FakeWindow window;
-    window.SetText(5, std::string(2000, 'a'));
-    std::string text;
-    GetItemText(window, 5, text);
-    EXPECT_EQ(text, std::string(kMaxItemText, 'a'));
+    EXPECT_EQ(ItemText(std::string(2000, 'a')), std::string(kMaxItemText, 'a'));
     EXPECT_EQ(ItemText(std::string(kMaxItemText, 'b')), std::string(kMaxItemText, 'b'));
 }
 
 TEST(AskOpenFileName, SuggestsTheFileNamePartAndKeepsTheNameWhenCancelled) {
-    FakeWindow window;
+    fakes::RecordingDialogs dialogs;
     const FileFilter filter = {{"All files", "*.*"}};
     const auto ask = [&](std::string& name) {
-        return AskOpenFileName(window, name, filter, "/work", "Select Log File",
+        return AskOpenFileName(dialogs, name, filter, "/work", "Select Log File",
                                FileDialogKind::NewOrExistingFile);
     };
     std::string name = "/home/tech/logs/run.csv";
-    window.fileAnswers = {std::nullopt, std::string("/tmp/new.log")};
+    dialogs.fileAnswers = {std::nullopt, std::string("/tmp/new.log")};
     EXPECT_FALSE(ask(name));
     EXPECT_EQ(name, "/home/tech/logs/run.csv");
-    ASSERT_EQ(window.fileDialogs.size(), 1U);
-    EXPECT_EQ(window.fileDialogs[0].suggestion, "run.csv");
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1U);
+    EXPECT_EQ(dialogs.fileDialogs[0].suggestion, "run.csv");
     EXPECT_TRUE(ask(name));
     EXPECT_EQ(name, "/tmp/new.log");
 
     // No name part, or one longer than the dialog's buffer holds.
     name = "C:\\logs\\";
     ask(name);
-    EXPECT_EQ(window.fileDialogs.back().suggestion, "");
+    EXPECT_EQ(dialogs.fileDialogs.back().suggestion, "");
     name = "/logs/" + std::string(600, 'n');
     ask(name);
-    EXPECT_EQ(window.fileDialogs.back().suggestion, std::string(519, 'n'));
+    EXPECT_EQ(dialogs.fileDialogs.back().suggestion, std::string(519, 'n'));
 }
 
 } // namespace

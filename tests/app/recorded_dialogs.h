@@ -60,4 +60,18 @@ private:
     }
 };
 
+// Only the boxes and file dialogs, for what asks the user nothing else.
+class RecordingDialogs final : public UserDialogs, public DialogRecords {
+public:
+    MessageBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
+                                    MessageBoxStyle style) override {
+        return RecordMessageBox(text, caption, style);
+    }
+    bool AskOpenFileName(std::string& path, const FileFilter& filter,
+                         const std::string& initialFolder, const std::string& title,
+                         FileDialogKind kind) override {
+        return RecordFileDialog(path, filter, initialFolder, title, kind);
+    }
+};
+
 } // namespace korvane::fakes

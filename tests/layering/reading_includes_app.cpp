@@ -1,2 +1,2 @@
 // Must not build: the reading passes sit below the window logic.
-#include "app/window.h"
+#include "app/main_view.h"

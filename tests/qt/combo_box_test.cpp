@@ -1,4 +1,4 @@
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
 

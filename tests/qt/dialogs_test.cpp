@@ -1,11 +1,10 @@
 #include "app/qt/dialogs.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "resources/control_ids.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProgressBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,19 +52,6 @@ TEST(MessageBox, AYesNoBoxWaitsForTheAnswerWithYesAsTheDefault) {
     AnswerNextMessageBox(Qt::Key_Escape);
     EXPECT_EQ(ShowQtMessageBox(&owner, "Write?", "Write", MessageBoxStyle::YesNoExclamation),
               MessageBoxResult::No);
-}
-
-TEST(Progress, ShowsTheShareDoneEvenBeyond32Bits) {
-    auto window = QtShell::BuildDialog(ids::kDumpTemplate, nullptr, {});
-    const auto& progress = Get<QProgressBar>(*window, ids::dump::kProgress);
-    const auto share = [&](long long done, long long total) {
-        window->SetProgress(ids::dump::kProgress, done, total);
-        return static_cast<double>(progress.value()) / progress.maximum();
-    };
-    EXPECT_EQ(share(0x4000, 0x8000), 0.5);
-    EXPECT_EQ(share(0x8000, 0x8000), 1.0);
-    EXPECT_EQ(share(3LL << 40, 4LL << 40), 0.75);
-    EXPECT_EQ(share(0, 0), 0.0); // nothing to do shows nothing done
 }
 
 } // namespace

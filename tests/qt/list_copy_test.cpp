@@ -1,7 +1,7 @@
 #include "app/qt/message_list.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/template_geometry.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "reading/parameter_pass.h"
 #include "resources/control_ids.h"
 

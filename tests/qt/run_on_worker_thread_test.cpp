@@ -2,11 +2,10 @@
 // scripted unit: how a run ends when the user stops it or closes the window mid-pass.
 
 #include "app/qt/parameter_table.h"
-#include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
 #include "app/qt/wired_main_window.h"
 #include "app/unit_fixture.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "resources/control_ids.h"
 
 #include <QCheckBox>
@@ -37,7 +36,7 @@ struct WorkerThreadRun : ::testing::Test, fakes::UnitFixture {
     WorkerThreadRun() { context.worker = workerThread.get(); }
     // Builds the main window over the context; the port scan has opened COM3.
     void Open() {
-        window = std::make_unique<WiredMainWindow>(shell, context);
+        window = std::make_unique<WiredMainWindow>(context);
         window->Window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Window()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return Find<QLabel>(m::kPortStatus).text() == "Ok"; },
@@ -66,7 +65,6 @@ struct WorkerThreadRun : ::testing::Test, fakes::UnitFixture {
     }
 
     std::unique_ptr<ThreadWorker> workerThread = std::make_unique<ThreadWorker>();
-    QtShell shell;
     std::unique_ptr<WiredMainWindow> window;
 };
 

@@ -1,7 +1,9 @@
+#include "app/qt/about_box.h"
+#include "app/qt/dump_dialog.h"
 #include "app/qt/message_list.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/up_down_spin_box.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
 
@@ -102,20 +104,17 @@ QObject* FindById(const QObject& top, int id) {
 }
 
 TEST(Templates, EveryControlHasItsIdAndKind) {
-    QtShell shell;
     AppContext context;
-    MainWindow main(shell, context);
-    EXPECT_EQ(main.property("templateId").toInt(), ids::kMainTemplate);
-    std::map<int, std::unique_ptr<QtWindow>> dialogs;
+    MainWindow main(context);
+    DumpDialog dump;
+    AboutBox about;
+    const std::map<int, const QWidget*> windows = {
+        {ids::kMainTemplate, &main}, {ids::kDumpTemplate, &dump}, {ids::kAboutTemplate, &about}};
+    for (const auto& [templateId, window] : windows) {
+        EXPECT_EQ(window->property("templateId").toInt(), templateId);
+    }
     for (const Controls& row : TemplateControls()) {
-        const QObject* top = &main;
-        if (row.templateId != ids::kMainTemplate) {
-            auto& dialog = dialogs[row.templateId];
-            if (!dialog) {
-                dialog = QtShell::BuildDialog(row.templateId, nullptr, {});
-            }
-            top = &dialog->Host();
-        }
+        const QObject* top = windows.at(row.templateId);
         for (const int id : row.ids) {
             SCOPED_TRACE(::testing::Message()
                          << "template " << row.templateId << " control " << id);
@@ -124,7 +123,6 @@ TEST(Templates, EveryControlHasItsIdAndKind) {
             EXPECT_TRUE(row.isOfKind(control));
         }
     }
-    EXPECT_EQ(QtShell::BuildDialog(4711, nullptr, {}), nullptr);
 }
 
 TEST_F(ShownMainWindow, SwitchBoxesRunFromBitSevenAtTheLeftUnderTheirCaptions) {

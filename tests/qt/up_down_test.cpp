@@ -1,5 +1,5 @@
 #include "app/qt/up_down_spin_box.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "resources/control_ids.h"
 
 #include <QPushButton>

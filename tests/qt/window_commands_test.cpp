@@ -1,6 +1,7 @@
+#include "app/dump_dialog_logic.h"
 #include "app/qt/message_list.h"
 #include "app/qt/parameter_table.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "reading/parameter_pass.h"
 #include "reading/rom_id_view.h"
 #include "resources/control_ids.h"
@@ -8,8 +9,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -118,52 +121,77 @@ TEST_F(MainWindowActions, ClosingStopsThePollTimerAndTheEventLoopEndsWithZero) {
     EXPECT_EQ(actions.ticks, ticks);
 }
 
-TEST_F(MainWindowActions, ModalDialogsOpenOverTheMainWindowAndReportWhenClosed) {
-    // Without a logic a dialog still goes away on Escape.
-    bool closed = false;
-    shell.OpenModalDialog(ids::kAboutTemplate, &window, {}, [&closed] { closed = true; });
-
-    // The call has returned with the dialog open and blocking its owner.
+TEST_F(MainWindowActions, TheAboutBoxOpensOverTheMainWindowAndGoesOnEscape) {
+    window.OpenAboutBox();
+    // The call has returned with the box open and blocking its owner.
     QPointer<QWidget> about = QApplication::activeModalWidget();
     ASSERT_FALSE(about.isNull());
     EXPECT_EQ(about->windowHandle()->transientParent(), window.windowHandle());
-    EXPECT_FALSE(closed);
+    EXPECT_EQ(Control<QLabel>(*about, ids::about::kVersion).text(), "Korvane version 1.2");
     QTest::keyClick(about, Qt::Key_Escape);
-    EXPECT_TRUE(closed);
     ASSERT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }, 10000));
 }
 
-struct DumpDialog : ShownDialog {
-    DumpDialog() : ShownDialog(ids::kDumpTemplate) {}
-};
-
-TEST_F(DumpDialog, EnterPressesTheDefaultButtonEscapeAndTheCloseBoxAskTheLogic) {
-    QLineEdit& file = Get<QLineEdit>(*window, ids::dump::kOutputFile);
-    file.setFocus();
-    QTest::keyClick(&file, Qt::Key_Return);
-    QTest::keyClick(&window->Host(), Qt::Key_Escape);
-    window->Host().close();
-    EXPECT_THAT(logic->commands, ElementsAre(Report{ids::dump::kStart, 0, "Start"},
-                                             Report{ids::dump::kExit, 0, "Exit"},
-                                             Report{ids::dump::kExit, 0, "Exit"}));
-    EXPECT_TRUE(window->Host().isVisible());
-    window->Close();
-    EXPECT_FALSE(window->Host().isVisible());
+TEST_F(MainWindowActions, TheDumpDialogOpensOnTheWindowsSettingsAndReportsWhenClosed) {
+    DumpSettings settings;
+    settings.fileName = "kept.bin";
+    bool closed = false;
+    window.OpenDumpDialog(settings, [&closed] { closed = true; });
+    QPointer<QWidget> dump = QApplication::activeModalWidget();
+    ASSERT_FALSE(dump.isNull());
+    EXPECT_EQ(Control<QLineEdit>(*dump, ids::dump::kOutputFile).text(), "kept.bin");
+    EXPECT_FALSE(closed);
+    QTest::keyClick(dump, Qt::Key_Escape); // Exit
+    EXPECT_TRUE(closed);
+    ASSERT_TRUE(QTest::qWaitFor([&dump] { return dump.isNull(); }, 10000));
 }
 
-TEST_F(DumpDialog, TimerTicksReachTheLogicUntilTheWindowCloses) {
-    window->StartTimer(5);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return logic->ticks >= 1; }, 10000));
-    window->Close();
-    EXPECT_FALSE(window->Host().isVisible());
-    const int ticks = logic->ticks;
+using DumpDialogActions = ShownDumpDialog;
+
+TEST_F(DumpDialogActions, EnterPressesStartEscapeAndTheCloseBoxAreExit) {
+    QLineEdit& file = Find<QLineEdit>(ids::dump::kOutputFile);
+    file.setFocus();
+    QTest::keyClick(&file, Qt::Key_Return);
+    QTest::mouseClick(&Find<QRadioButton>(ids::dump::kUnitTcu), Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    dialog.close();
+    EXPECT_THAT(actions.actions, ElementsAre("Start", "TCU", "Exit", "Exit"));
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.Close();
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(DumpDialogActions, TimerTicksReachThePresenterUntilTheDialogCloses) {
+    dialog.StartTimer(5);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return actions.ticks >= 1; }, 10000));
+    dialog.Close();
+    EXPECT_FALSE(dialog.isVisible());
+    const int ticks = actions.ticks;
     // A timer of the same period fires a few times meanwhile.
     int others = 0;
     QTimer other;
     QObject::connect(&other, &QTimer::timeout, [&others] { ++others; });
     other.start(5);
     ASSERT_TRUE(QTest::qWaitFor([&others] { return others >= 3; }, 10000));
-    EXPECT_EQ(logic->ticks, ticks);
+    EXPECT_EQ(actions.ticks, ticks);
+}
+
+TEST_F(DumpDialogActions, ARunningDumpDisablesItsInputsAndShowsTheShareDone) {
+    dialog.SetInputsEnabled(false);
+    for (const int id : {ids::dump::kStart, ids::dump::kBrowse, ids::dump::kStartAddress,
+                         ids::dump::kBytesToRead, ids::dump::kPrefill}) {
+        EXPECT_FALSE(Find<QWidget>(id).isEnabled()) << id;
+    }
+    EXPECT_TRUE(Find<QWidget>(ids::dump::kExit).isEnabled());
+    const auto& progress = Find<QProgressBar>(ids::dump::kProgress);
+    const auto share = [&](long long done, long long total) {
+        dialog.ShowProgress(done, total);
+        return static_cast<double>(progress.value()) / progress.maximum();
+    };
+    EXPECT_EQ(share(0x4000, 0x8000), 0.5);
+    EXPECT_EQ(share(0x8000, 0x8000), 1.0);
+    EXPECT_EQ(share(3LL << 40, 4LL << 40), 0.75);
+    EXPECT_EQ(share(0, 0), 0.0); // nothing to do shows nothing done
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "app/checksum_command.h"
 #include "romtools/checksum_report.h"
 
-#include "app/fake_window.h"
+#include "app/recorded_dialogs.h"
 #include "support/scratch_folder.h"
 
 #include <string>
@@ -56,26 +56,26 @@ TEST(ChecksumReportText, SummaryLengthAndReadFailures) {
 
 TEST(ChecksumCommand, AsksForAFileAndShowsTheReport) {
     testing::ScratchFolder folder;
-    fakes::FakeWindow window;
-    ChecksumFileCommand(window, "/home/tech");
-    ASSERT_EQ(window.fileDialogs.size(), 1U);
-    EXPECT_EQ(window.fileDialogs[0].kind, FileDialogKind::ExistingFile);
-    EXPECT_EQ(window.fileDialogs[0].initialFolder, "/home/tech");
-    EXPECT_TRUE(window.messageBoxes.empty()); // cancelled
+    fakes::RecordingDialogs dialogs;
+    ChecksumFileCommand(dialogs, "/home/tech");
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1U);
+    EXPECT_EQ(dialogs.fileDialogs[0].kind, FileDialogKind::ExistingFile);
+    EXPECT_EQ(dialogs.fileDialogs[0].initialFolder, "/home/tech");
+    EXPECT_TRUE(dialogs.messageBoxes.empty()); // cancelled
 
     const std::string rom = folder.File("rom.bin");
     testing::WriteWholeFile(rom, std::string(0x8000, '\xFF'));
     const std::string odd = folder.File("short.bin");
     testing::WriteWholeFile(odd, std::string(0x8001, '\0'));
-    window.fileAnswers = {rom, odd};
-    ChecksumFileCommand(window, folder.Path().string());
-    ChecksumFileCommand(window, folder.Path().string());
-    ASSERT_EQ(window.messageBoxes.size(), 2U);
-    EXPECT_EQ(window.messageBoxes[0].text,
+    dialogs.fileAnswers = {rom, odd};
+    ChecksumFileCommand(dialogs, folder.Path().string());
+    ChecksumFileCommand(dialogs, folder.Path().string());
+    ASSERT_EQ(dialogs.messageBoxes.size(), 2U);
+    EXPECT_EQ(dialogs.messageBoxes[0].text,
               "File: " + rom +
                   "\n\nChecksum ERROR\n\nStored Checksums:   \tFFFF\nCalculated Checksums:\t0200\n"
                   "File size: 0x8000 (32768) bytes");
-    EXPECT_EQ(window.messageBoxes[1].text, "Checksum failed\nInvalid file length= 8001");
+    EXPECT_EQ(dialogs.messageBoxes[1].text, "Checksum failed\nInvalid file length= 8001");
 }
 
 } // namespace

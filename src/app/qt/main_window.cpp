@@ -1,13 +1,13 @@
 #include "app/qt/main_window.h"
 
-#include "app/about_logic.h"
 #include "app/dialog_utils.h"
 #include "app/dump_dialog_logic.h"
+#include "app/qt/about_box.h"
 #include "app/qt/control_id.h"
 #include "app/qt/dialogs.h"
+#include "app/qt/dump_dialog.h"
 #include "app/qt/message_list.h"
 #include "app/qt/parameter_table.h"
-#include "app/qt/qt_shell.h"
 #include "app/qt/shown_value_edit.h"
 #include "app/qt/template_geometry.h"
 #include "app/qt/up_down_spin_box.h"
@@ -120,8 +120,7 @@ bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
 
 } // namespace
 
-MainWindow::MainWindow(QtShell& shell, const AppContext& context)
-    : shell_(shell), context_(context) {
+MainWindow::MainWindow(const AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("Korvane"));
     setProperty("templateId", ids::kMainTemplate);
     BuildMenu();
@@ -590,17 +589,26 @@ std::string MainWindow::IoSwitchAddressText() const {
 }
 
 void MainWindow::OpenAboutBox() {
-    shell_.OpenModalDialog(ids::kAboutTemplate, this,
-                           [](Window& window) { return std::make_unique<AboutLogic>(window); }, {});
+    auto* about = new AboutBox(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 void MainWindow::OpenDumpDialog(DumpSettings& settings, std::function<void()> afterClose) {
-    shell_.OpenModalDialog(
-        ids::kDumpTemplate, this,
-        [this, &settings](Window& window) {
-            return std::make_unique<DumpDialogLogic>(window, context_, settings);
-        },
-        std::move(afterClose));
+    auto* dialog = new DumpDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The presenter lives as long as its dialog: the connection that holds it goes with
+    // the dialog, once the presenter has closed it and is off the stack.
+    auto logic = std::make_shared<DumpDialogLogic>(*dialog, context_, settings);
+    dialog->Attach(*logic);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [logic, afterClose = std::move(afterClose)] {
+                         if (afterClose) {
+                             afterClose();
+                         }
+                     });
+    logic->OnCreate();
+    dialog->open();
 }
 
 void MainWindow::Close() {

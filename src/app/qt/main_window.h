@@ -24,17 +24,15 @@ namespace korvane {
 class GraphWindows;
 class MessageList;
 class ParameterTable;
-class QtShell;
 class UpDownSpinBox;
 
 // The program's main window: the controls of template 1000 laid out as the template
 // places them, showing what its presenter tells it and passing the user's actions on.
 // Closing it (close box, system menu, Alt+F4, Exit) always succeeds and stops its timer
-// first, so that no tick follows. The dialogs it opens are built by `shell` and work on
-// `context`.
+// first, so that no tick follows. The dump dialog it opens works on `context`.
 class MainWindow final : public QMainWindow, public MainView {
 public:
-    MainWindow(QtShell& shell, const AppContext& context);
+    explicit MainWindow(const AppContext& context);
     ~MainWindow() override;
 
     // Passes the user's actions and the poll timer's ticks to `actions` from now on.
@@ -99,7 +97,6 @@ private:
     void MarkControls();
     void ShowSwitchRow(SwitchRow& row, const std::optional<std::uint8_t>& byte);
 
-    QtShell& shell_;
     const AppContext& context_;
     QTimer pollTimer_;
 

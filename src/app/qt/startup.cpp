@@ -1,7 +1,7 @@
 #include "app/qt/startup.h"
 
 #include "app/application.h"
-#include "app/qt/qt_shell.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/thread_worker.h"
 #include "app/qt/wired_main_window.h"
 #include "link/serial_port.h"
@@ -17,7 +17,7 @@ int StartKorvane(const std::vector<std::string>& startupMessages, bool anyRate) 
     // this function is the shutdown, in the reverse order of their use.
     Application application(
         [](const std::string& text, const std::string& caption) {
-            QtShell::ShowMessageBox(text, caption, MessageBoxStyle::Ok);
+            ShowQtMessageBox(nullptr, text, caption, MessageBoxStyle::Ok);
         },
         std::cout);
     application.Context().startupMessages = startupMessages;
@@ -26,8 +26,7 @@ int StartKorvane(const std::vector<std::string>& startupMessages, bool anyRate) 
     // ends before the port it serves is released.
     ThreadWorker worker;
     application.UseWorker(worker);
-    QtShell shell;
-    WiredMainWindow main(shell, application.Context());
+    WiredMainWindow main(application.Context());
     main.ShowCentred();
     return QApplication::exec();
 }

@@ -10,8 +10,8 @@
 
 namespace korvane {
 
-WiredMainWindow::WiredMainWindow(QtShell& shell, const AppContext& context)
-    : window_(shell, context), logic_(window_, context) {
+WiredMainWindow::WiredMainWindow(const AppContext& context)
+    : window_(context), logic_(window_, context) {
     window_.Attach(logic_);
 #if KORVANE_WITH_GRAPH
     FeedLiveGraph(logic_, window_.Graphs());

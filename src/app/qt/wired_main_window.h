@@ -5,15 +5,13 @@
 
 namespace korvane {
 
-class QtShell;
-
 // The main window with its presenter, wired to each other: the user's actions and the
 // poll timer reach the presenter, the presenter's Read Parameters passes reach the live
 // graph where the window has one. Building it creates the window (loading the definitions and
 // opening the port); it is not shown yet.
 class WiredMainWindow {
 public:
-    WiredMainWindow(QtShell& shell, const AppContext& context);
+    explicit WiredMainWindow(const AppContext& context);
 
     MainWindow& Window() { return window_; }
     MainWindowLogic& Logic() { return logic_; }

@@ -6,10 +6,9 @@
 #include "app/qt/graph/graph_windows.h"
 #include "app/qt/graph/live_graph_window.h"
 #include "app/qt/parameter_table.h"
-#include "app/qt/qt_shell.h"
 #include "app/qt/thread_worker.h"
 #include "app/qt/wired_main_window.h"
-#include "qt/recording_logic.h"
+#include "qt/recording_actions.h"
 #include "resources/control_ids.h"
 #include "sim_process.h"
 #include "support/port_folder.h"
@@ -55,8 +54,7 @@ TEST(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
         [&](const std::string&, const std::string& caption) { warning = caption; }, trace);
     ThreadWorker worker;
     application.UseWorker(worker);
-    QtShell shell;
-    WiredMainWindow main(shell, application.Context());
+    WiredMainWindow main(application.Context());
     MainWindow& window = main.Window();
     window.show();
     EXPECT_EQ(warning, "");

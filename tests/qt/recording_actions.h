@@ -1,12 +1,10 @@
 #pragma once
 
+#include "app/dump_view.h"
 #include "app/main_view.h"
 #include "app/qt/control_id.h"
+#include "app/qt/dump_dialog.h"
 #include "app/qt/main_window.h"
-#include "app/qt/qt_shell.h"
-#include "app/qt/qt_window.h"
-#include "app/window.h"
-#include "app/window_logic.h"
 #include "resources/control_ids.h"
 
 #include <QApplication>
@@ -22,53 +20,45 @@
 
 namespace korvane::testing {
 
-// A command a dialog reported, with the text of its control at that moment.
-struct Report {
-    int id = 0;
-    int notification = 0;
-    std::string text;
+// The control of this ID (widget or menu action) among `top`'s children; a missing one
+// ends the test program.
+template <class T> T& Control(const QObject& top, int id) {
+    for (T* control : top.findChildren<T*>()) {
+        const QVariant value = control->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() == id) {
+            return *control;
+        }
+    }
+    ADD_FAILURE() << "no control " << id;
+    std::abort();
+}
 
-    bool operator==(const Report&) const = default;
-};
-
-// A dialog logic that records every command and timer tick.
-class RecordingLogic : public WindowLogic {
+// What the user does in the dump dialog, by name.
+class RecordingDumpActions final : public DumpActions {
 public:
-    explicit RecordingLogic(Window& window) : window_(window) {}
-
-    void OnCreate() override {}
-    void OnCommand(int id, int notification) override {
-        commands.push_back({id, notification, window_.GetText(id)});
+    void Start() override { actions.emplace_back("Start"); }
+    void Browse() override { actions.emplace_back("Browse"); }
+    void ChooseUnit(UnitType unit) override {
+        actions.push_back(unit == UnitType::Tcu ? "TCU" : "ECU");
     }
-    void OnTimer() override { ++ticks; }
+    void Exit() override { actions.emplace_back("Exit"); }
+    void Tick() override { ++ticks; }
 
+    std::vector<std::string> actions;
     int ticks = 0;
-    std::vector<Report> commands;
-
-private:
-    Window& window_;
 };
 
-// A dialog of one template with a recording logic, shown on screen.
-struct ShownDialog : ::testing::Test {
-    explicit ShownDialog(int templateId) : templateId_(templateId) {}
-
+// The dump dialog with recording actions, shown on screen.
+struct ShownDumpDialog : ::testing::Test {
     void SetUp() override {
-        window = QtShell::BuildDialog(templateId_, nullptr, [this](Window& built) {
-            auto recording = std::make_unique<RecordingLogic>(built);
-            logic = recording.get();
-            return recording;
-        });
-        ASSERT_NE(window, nullptr);
-        window->Host().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->Host()));
+        dialog.Attach(actions);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
+    template <class T> T& Find(int id) const { return Control<T>(dialog, id); }
 
-    std::unique_ptr<QtWindow> window;
-    RecordingLogic* logic = nullptr;
-
-private:
-    int templateId_;
+    DumpDialog dialog;
+    RecordingDumpActions actions;
 };
 
 // The user's actions as the main window passes them on: the action's name, with the text
@@ -105,24 +95,6 @@ private:
     void Add(std::string action) { actions.push_back(std::move(action)); }
 };
 
-// The control of this ID (widget or menu action) among `top`'s children; a missing one
-// ends the test program.
-template <class T> T& Control(const QObject& top, int id) {
-    for (T* control : top.findChildren<T*>()) {
-        const QVariant value = control->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id) {
-            return *control;
-        }
-    }
-    ADD_FAILURE() << "no control " << id;
-    std::abort();
-}
-
-// The dialog's control of this ID and type; a missing control ends the test program.
-template <class T> T& Get(const QtWindow& window, int id) {
-    return Control<T>(window.Host(), id);
-}
-
 // The main window with recording actions, shown on screen.
 struct ShownMainWindow : ::testing::Test {
     void SetUp() override {
@@ -132,9 +104,8 @@ struct ShownMainWindow : ::testing::Test {
     }
     template <class T> T& Find(int id) const { return Control<T>(window, id); }
 
-    QtShell shell;
     AppContext context;
-    MainWindow window{shell, context};
+    MainWindow window{context};
     RecordingActions actions;
 };
 

@@ -1,8 +1,8 @@
-#include "app/qt/control_set.h"
+#include "app/qt/about_box.h"
+
+#include "app/qt/control_id.h"
 #include "app/qt/program_icon.h"
-#include "app/qt/qt_window.h"
 #include "app/qt/template_geometry.h"
-#include "app/qt/window_templates.h"
 #include "resources/control_ids.h"
 
 #include <QHBoxLayout>
@@ -13,25 +13,29 @@
 
 namespace korvane {
 
-void BuildAboutBoxTemplate(QtWindow& window) {
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
     namespace a = ids::about;
-    window.Host().setWindowTitle(QStringLiteral("About"));
-    ControlSet& controls = window.Controls();
-    const TemplateGeometry du(window.Host());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(QStringLiteral("About"));
+    setProperty("templateId", ids::kAboutTemplate);
+    const TemplateGeometry du(*this);
 
-    auto* layout = new QVBoxLayout(&window.Host());
+    auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
-    QLabel* icon = controls.AddStatic(a::kIcon, QString());
+    auto* icon = new QLabel;
     const int side = std::max(32, du.Y(20));
     icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
     body->addWidget(icon);
     body->addSpacing(du.X(8));
     auto* texts = new QVBoxLayout;
-    QLabel* version = controls.AddStatic(a::kVersion, QString());
+    auto* version = new QLabel(QStringLiteral("Korvane version " KORVANE_VERSION_TEXT));
+    version->setTextFormat(Qt::PlainText);
     version->setMinimumWidth(du.X(100));
     texts->addWidget(version);
-    texts->addWidget(controls.AddStatic(-1, QStringLiteral("see !ReadMe.txt file for help")));
+    auto* help = new QLabel(QStringLiteral("see !ReadMe.txt file for help"));
+    help->setTextFormat(Qt::PlainText);
+    texts->addWidget(help);
     texts->addStretch(1);
     body->addLayout(texts, 1);
     layout->addLayout(body);
@@ -39,11 +43,14 @@ void BuildAboutBoxTemplate(QtWindow& window) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    QPushButton* ok = controls.AddButton(a::kOk, QStringLiteral("OK"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(ok);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+
+    SetControlIds({{icon, a::kIcon}, {version, a::kVersion}, {ok, a::kOk}});
 }
 
 } // namespace korvane
