@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <cstdint>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -103,5 +104,30 @@ void BM_FormatValue(benchmark::State& state, const char* name) {
 BENCHMARK_CAPTURE(BM_FormatValue, EngineSpeed, "EngineSpeed");
 BENCHMARK_CAPTURE(BM_FormatValue, BatteryVolts, "BatteryVolts");
 BENCHMARK_CAPTURE(BM_FormatValue, InputSwitches, "InputSwitches");
+
+// What a Read Parameters pass does between the read and the log for the 16 parameters of
+// the example engine unit: store every byte, then turn every parameter into its value.
+void BM_ParameterPassValues(benchmark::State& state) {
+    DefinitionStore store;
+    store.LoadParameterFile(KORVANE_EXAMPLES_DIR "/paramdef.ini", nullptr);
+    store.LoadMonitorFile(KORVANE_EXAMPLES_DIR "/SelectMonitor.ini", nullptr);
+    DefinitionStore::AddressMap map;
+    if (!store.SelectRomId("A1B2C3") || store.SelectedAddressMap(map) != 16) {
+        state.SkipWithError("example files did not load");
+        return;
+    }
+    korvane::RomIdGroup& group = *store.SelectedGroup();
+    std::uint8_t byte = 0;
+    for (auto _ : state) {
+        for (const auto& [address, name] : map) {
+            group.SetRawValue(name, byte++);
+        }
+        for (const auto& [address, name] : map) {
+            benchmark::DoNotOptimize(group.FormatValue(name).data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 16);
+}
+BENCHMARK(BM_ParameterPassValues);
 
 } // namespace
