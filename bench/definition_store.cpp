@@ -6,8 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>

@@ -11,8 +11,9 @@ bool RomIdGroup::AddParameter(ParameterDefinition definition) {
     std::string key = definition.Name();
     const auto [entry, entered] = parameters.try_emplace(std::move(key), std::move(definition));
     if (entered && IsActive()) {
-        // Keep the invariant of an active group: every parameter has a bound variable.
-        entry->second.BindVariable();
+        // Keep the invariant of an active group: every parameter has its variable and its
+        // parsed formula.
+        Prepare(entry->second);
         CollectVariables();
     }
     return entered;
@@ -36,40 +37,46 @@ const std::string& RomIdGroup::FormatValue(std::string_view parameterName) {
     const auto entry = parameters.find(parameterName);
     if (entry == parameters.end()) {
         resultText = "error";
+        resultNumber.reset();
         return resultText;
     }
     Activate();
-    const ParameterDefinition& definition = entry->second;
-    // Evaluation uses up the parsed form, so every call parses afresh. A failed parse or
-    // evaluation still shows whatever the engine leaves in the result.
-    static_cast<void>(evaluator->Parse(std::string_view(definition.Formula())));
+    CompiledFormula& formula = formulas.find(parameterName)->second;
+    // A failed parse or evaluation still shows whatever the engine leaves in the result;
+    // only its number is withheld.
     FormulaValue result;
-    static_cast<void>(evaluator->Evaluate(variables, result));
-    result.FormatForDisplay(resultText, definition.Format());
+    const bool evaluated = formula.Evaluate(variables, result);
+    result.FormatForDisplay(resultText, entry->second.Format());
+    resultNumber = evaluated && formula.Status() == kFormulaOk ? result.Number() : std::nullopt;
     return resultText;
 }
 
 bool RomIdGroup::FormulaUsesAny(std::string_view parameterName,
-                                std::span<const std::string> names) const {
-    const auto entry = parameters.find(parameterName);
-    if (names.empty() || entry == parameters.end()) {
+                                std::span<const std::string> names) {
+    if (names.empty() || !parameters.contains(parameterName)) {
         return false;
     }
-    FormulaEvaluator scan;
-    static_cast<void>(scan.Parse(std::string_view(entry->second.Formula())));
-    return std::any_of(names.begin(), names.end(),
-                       [&scan](const std::string& other) { return scan.UsesVariable(other); });
+    Activate();
+    const CompiledFormula& formula = formulas.find(parameterName)->second;
+    return std::any_of(names.begin(), names.end(), [&formula](const std::string& other) {
+        return formula.UsesVariable(other);
+    });
 }
 
 void RomIdGroup::Activate() {
     if (IsActive()) {
         return;
     }
-    evaluator = std::make_unique<FormulaEvaluator>();
+    active = true;
     for (auto& [parameterName, definition] : parameters) {
-        definition.BindVariable();
+        Prepare(definition);
     }
     CollectVariables();
+}
+
+void RomIdGroup::Prepare(ParameterDefinition& definition) {
+    definition.BindVariable();
+    formulas.try_emplace(definition.Name(), std::string_view(definition.Formula()));
 }
 
 void RomIdGroup::CollectVariables() {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "definitions/parameter_definition.h"
-#include "formula/formula_evaluator.h"
+#include "formula/compiled_formula.h"
 
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,9 +14,9 @@
 
 namespace korvane {
 
-// The parameters monitored for one control-unit ROM ID, with the evaluator that turns
-// their raw bytes into display texts. The evaluator and the variable list exist from the
-// group's first activation on.
+// The parameters monitored for one control-unit ROM ID, with the formulas that turn their
+// raw bytes into values. From the group's first activation on, every formula is held
+// parsed, ready to be evaluated on every pass, and every parameter has its variable.
 class RomIdGroup {
 public:
     // Ordered by name, compared byte by byte.
@@ -30,9 +30,12 @@ public:
     const std::string& RomId() const { return romId; }
     const std::string& Name() const { return name; }
     const ParameterMap& Parameters() const { return parameters; }
-    bool IsActive() const { return evaluator != nullptr; }
+    bool IsActive() const { return active; }
     // The text last returned by FormatValue.
     const std::string& ResultText() const { return resultText; }
+    // The number of that value, worked out with it: none when its formula gave no number
+    // (a failed evaluation, a text, a divisor too close to zero) or the name was unknown.
+    std::optional<double> ResultNumber() const { return resultNumber; }
 
     void SetName(std::string_view text) { name.assign(text); }
 
@@ -50,21 +53,26 @@ public:
     // until the next call on this group. Activates the group when it is not yet active.
     const std::string& FormatValue(std::string_view parameterName);
 
-    // True when the parameter's formula refers to any of the named parameters.
-    bool FormulaUsesAny(std::string_view parameterName, std::span<const std::string> names) const;
-    // Creates the evaluator and binds every parameter's variable, once.
+    // True when the parameter's formula refers to any of the named parameters. Activates
+    // the group when it is not yet active.
+    bool FormulaUsesAny(std::string_view parameterName, std::span<const std::string> names);
+    // Parses every parameter's formula and binds every parameter's variable, once.
     void Activate();
 
 private:
+    void Prepare(ParameterDefinition& definition);
     void CollectVariables();
 
     std::string romId;
     std::string name;
     ParameterMap parameters;
-    std::unique_ptr<FormulaEvaluator> evaluator;
+    bool active = false;
+    // Each parameter's formula, parsed at activation; keyed like `parameters`.
+    std::map<std::string, CompiledFormula, std::less<>> formulas;
     // The parameters' variables in name order; owned by the parameters.
     std::vector<const FormulaVariable*> variables;
     std::string resultText;
+    std::optional<double> resultNumber;
 };
 
 } // namespace korvane

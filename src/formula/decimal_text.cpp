@@ -71,9 +71,12 @@ long long DecimalMagnitude(std::string_view number) {
     return magnitude;
 }
 
-} // namespace
+struct LeadingReal {
+    double value = 0.0;
+    std::size_t length = 0; // characters read, blanks included; 0 without a number
+};
 
-double ReadLeadingReal(std::string_view text) {
+LeadingReal ScanLeadingReal(std::string_view text) {
     std::size_t i = SkipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -84,7 +87,7 @@ double ReadLeadingReal(std::string_view text) {
         i < text.size() &&
         (IsDigit(text[i]) || (text[i] == '.' && i + 1 < text.size() && IsDigit(text[i + 1])));
     if (!startsNumber) {
-        return 0.0;
+        return {};
     }
     const std::string_view number = text.substr(i);
     double value = 0.0;
@@ -93,9 +96,23 @@ double ReadLeadingReal(std::string_view text) {
     if (outcome.ec == std::errc::result_out_of_range) {
         value = DecimalMagnitude(number) > 0 ? HUGE_VAL : 0.0;
     } else if (outcome.ec != std::errc{}) {
-        value = 0.0;
+        return {negative ? -0.0 : 0.0, 0};
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, i + static_cast<std::size_t>(outcome.ptr - number.data())};
+}
+
+} // namespace
+
+double ReadLeadingReal(std::string_view text) {
+    return ScanLeadingReal(text).value;
+}
+
+std::optional<double> ReadWholeReal(std::string_view text) {
+    const LeadingReal real = ScanLeadingReal(text);
+    if (real.length == 0 || real.length != text.size() || !std::isfinite(real.value)) {
+        return std::nullopt;
+    }
+    return real.value;
 }
 
 std::int32_t ReadLeadingInt32(std::string_view text) {

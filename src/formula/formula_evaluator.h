@@ -62,6 +62,9 @@ public:
     // unchanged on failure.
     bool Evaluate(std::span<const FormulaVariable* const> variables, FormulaValue& result);
 
+    // Makes the parsed form whole again, as Parse left it, for one more Evaluate.
+    void Rewind() { root.Rewind(); }
+
     // True when the parsed form has an operand of exactly this name, which a variable of
     // that name would give its value.
     bool UsesVariable(std::string_view name) const;

@@ -9,6 +9,10 @@ double FormulaValue::ValueAsReal() const {
     return ReadLeadingReal(valueText);
 }
 
+std::optional<double> FormulaValue::Number() const {
+    return ReadWholeReal(valueText);
+}
+
 std::string& FormulaValue::FormatForDisplay(std::string& buffer, std::string_view format) const {
     buffer.clear();
     // The format is a zero-terminated text where it comes from.

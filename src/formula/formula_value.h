@@ -3,6 +3,7 @@
 #include "formula/formula_item.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ public:
     // exponent); reading stops at the first character that does not fit, and a text
     // without a leading number reads as 0.
     double ValueAsReal() const;
+    // The value as a number, as ValueAsReal reads it, when the whole value text is a finite
+    // number (as a raw byte and every computed value are); none for an empty value (a
+    // failed evaluation), a text such as an unknown name, or an infinity.
+    std::optional<double> Number() const;
 
     // Replaces `buffer` with the value shown through a user-supplied display format and
     // returns it. A format without "%" shows the value text unchanged. Otherwise the

@@ -1,5 +1,7 @@
 #include "formula/token_list.h"
 
+#include "formula/formula_value.h"
+
 #include <utility>
 
 namespace korvane {
@@ -39,6 +41,23 @@ void TokenList::Clear() {
     output.clear();
     operatorStack.clear();
     cursor = 0;
+}
+
+void TokenList::Rewind() {
+    std::vector<TokenList*> pending{this};
+    while (!pending.empty()) {
+        TokenList* list = pending.back();
+        pending.pop_back();
+        list->cursor = list->output.size();
+        for (auto& item : list->output) {
+            if (item->IsValue()) {
+                auto& operand = static_cast<FormulaValue&>(*item);
+                operand.SetValueText(operand.Name());
+            } else if (auto& token = static_cast<FormulaToken&>(*item); token.subList) {
+                pending.push_back(token.subList.get());
+            }
+        }
+    }
 }
 
 void TokenList::Append(std::unique_ptr<FormulaItem> item) {

@@ -25,6 +25,9 @@ struct TokenList {
     void MoveStackToOutput();
     // Destroys every item; the parent link stays.
     void Clear();
+    // Makes this list and every list below it whole again, as parsing left them: each
+    // cursor at the end of its output, each operand's value its own text.
+    void Rewind();
 
     TokenList* parent = nullptr;
     std::vector<std::unique_ptr<FormulaToken>> operatorStack;

@@ -22,8 +22,4 @@ std::string_view LoggedText(std::string_view displayText) {
     return displayText.substr(0, displayText.find(' '));
 }
 
-std::optional<double> DisplayTextNumber(std::string_view displayText) {
-    return LogCellNumber(LoggedText(displayText));
-}
-
 } // namespace korvane

@@ -14,7 +14,4 @@ std::optional<double> LogCellNumber(std::string_view text);
 // a number followed by a unit is logged as the number alone ("12.5 V" gives "12.5").
 std::string_view LoggedText(std::string_view displayText);
 
-// The number a parameter's display text is logged as ("12.5 V" gives 12.5).
-std::optional<double> DisplayTextNumber(std::string_view displayText);
-
 } // namespace korvane

@@ -57,6 +57,7 @@ ParameterPassResult ReadParametersPass(const UnitLink& link, DefinitionStore& de
     for (ParameterReading& parameter : result.parameters) {
         if (parameter.byte && !group->FormulaUsesAny(parameter.name, unread)) {
             parameter.value = group->FormatValue(parameter.name);
+            parameter.number = group->ResultNumber();
             log.Write("%s,", std::string(LoggedText(*parameter.value)).c_str());
         } else {
             log.Write(",");

@@ -22,6 +22,11 @@ struct ParameterReading {
     // The display text; none when its byte, or the byte of a parameter its formula uses,
     // was not read in this pass.
     std::optional<std::string> value;
+    // The value as a number, worked out with the text: what a graph draws. None without a
+    // text, and when the formula gave no number (a failed evaluation, a text, a divisor
+    // too close to zero). A format such as "0x%02X" shows a text that reads as no number,
+    // or another one, so the number never comes from the text.
+    std::optional<double> number;
 };
 
 // What one Read Parameters pass read.

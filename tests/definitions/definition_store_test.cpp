@@ -96,8 +96,10 @@ TEST_F(DefinitionStoreTest, UnknownNamesChangeNothing) {
     EXPECT_FALSE(first.SetRawValue("enginespeed", 9));
     EXPECT_FALSE(first.SetRawValue("Nope", 9));
     EXPECT_EQ(first.FindParameter("EngineSpeed")->RawValue(), 5);
+    first.FormatValue("EngineSpeed");
     EXPECT_EQ(first.FormatValue("Nope"), "error");
     EXPECT_EQ(first.ResultText(), "error");
+    EXPECT_EQ(first.ResultNumber(), std::nullopt);
 }
 
 TEST(AddressMapTest, OneEntryPerAddressTakenByTheFirstNameInAscendingAddressOrder) {

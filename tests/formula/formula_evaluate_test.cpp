@@ -1,3 +1,4 @@
+#include "formula/compiled_formula.h"
 #include "formula/formula_evaluator.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,14 @@ protected:
             EXPECT_EQ(evaluator.Evaluate(variables, result), c.evaluated);
             EXPECT_EQ(evaluator.Status(), c.status);
             EXPECT_EQ(result.ValueText(), c.valueText);
+            // Parsed once, the formula gives the same on every evaluation.
+            CompiledFormula compiled(c.formula);
+            for (int pass = 0; pass < 2; ++pass) {
+                FormulaValue value;
+                EXPECT_EQ(compiled.Evaluate(variables, value), c.evaluated);
+                EXPECT_EQ(compiled.Status(), c.status);
+                EXPECT_EQ(value.ValueText(), c.valueText);
+            }
         }
     }
 
@@ -164,6 +173,19 @@ TEST_F(FormulaEvaluate, VariablesBindByExactNameAndTheLaterOneWins) {
     ExpectAll({{"x*1", true, kFormulaOk, "100.000000"}});
     variables = {&shadow, &x, nullptr};
     ExpectAll({{"x*1", true, kFormulaOk, "7.000000"}});
+}
+
+TEST_F(FormulaEvaluate, ACompiledFormulaFollowsItsVariablesOnEveryEvaluation) {
+    CompiledFormula compiled("x*2");
+    FormulaValue result;
+    EXPECT_TRUE(compiled.Evaluate(variables, result));
+    EXPECT_EQ(result.ValueText(), "14.000000");
+    x.SetValueText("10");
+    EXPECT_TRUE(compiled.Evaluate(variables, result));
+    EXPECT_EQ(result.ValueText(), "20.000000");
+    // Without its variable the operand is its own text again, which reads as 0.
+    EXPECT_TRUE(compiled.Evaluate({}, result));
+    EXPECT_EQ(result.ValueText(), "0.000000");
 }
 
 TEST_F(FormulaEvaluate, ParseReportsStrayClosersAndNullText) {

@@ -100,11 +100,16 @@ TEST(StripChartModel, LogRunsAreSegmentsOnTheirOwnTimes) {
     EXPECT_EQ(Times(model.Strips(1000)[0]), (std::vector<std::vector<double>>{{0}, {10.0, 11.0}}));
 }
 
-TEST(GraphSample, TakesTheNumberAndUnitOfADisplayText) {
-    const GraphSample volts = SampleFromDisplayText("BatteryVolts", "12.5 V");
-    EXPECT_EQ(volts.value, 12.5);
+TEST(GraphSample, TakesTheReadingsNumberAndTheUnitOfItsText) {
+    const GraphSample volts = ReadingSample("BatteryVolts", 12.48, "12.48 V");
+    EXPECT_EQ(volts.value, 12.48);
     EXPECT_EQ(volts.unit, "V");
-    EXPECT_EQ(SampleFromDisplayText("Switch", "ON").value, std::nullopt);
+    // The text of these would read as another number, or none.
+    EXPECT_EQ(ReadingSample("Word", 300.0, "12C").value, 300.0);
+    EXPECT_EQ(ReadingSample("Switches", 165.0, "0xA5").value, 165.0);
+    const GraphSample text = ReadingSample("Switch", std::nullopt, "1 ON");
+    EXPECT_EQ(text.value, std::nullopt);
+    EXPECT_EQ(text.unit, "");
 }
 
 } // namespace

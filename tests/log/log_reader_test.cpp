@@ -144,8 +144,8 @@ TEST_F(LogReader, NamesWhatIsWrongWithAFileThatIsNoLog) {
 }
 
 TEST(LogCellNumber, ReadsWholeDecimalNumbersOnly) {
-    EXPECT_EQ(DisplayTextNumber("12.5 V"), 12.5);
-    EXPECT_EQ(DisplayTextNumber("-40"), -40.0);
+    EXPECT_EQ(LogCellNumber("12.5"), 12.5);
+    EXPECT_EQ(LogCellNumber("-40"), -40.0);
     for (const char* text : {"", "--", "3f", "12V", " 12", "nan", "inf", "1e999"}) {
         EXPECT_EQ(LogCellNumber(text), std::nullopt) << text;
     }

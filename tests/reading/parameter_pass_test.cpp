@@ -29,6 +29,13 @@ protected:
         return last;
     }
     Lines List() const { return ParameterPassLines(last); }
+    std::vector<std::optional<double>> Numbers() const {
+        std::vector<std::optional<double>> numbers;
+        for (const ParameterReading& parameter : last.parameters) {
+            numbers.push_back(parameter.number);
+        }
+        return numbers;
+    }
 
     SwitchAddresses switches{0x20, 0x01};
     ParameterPassResult last;
@@ -47,6 +54,8 @@ TEST_F(ReadParametersPassTest, ListsAndLogsEveryParameterInAddressOrder) {
               (Lines{"01:02:03.004,Starting log session.", "01:02:03.004,*** Read Parameters ***",
                      "01:02:03.004,Volts,Speed,Temp,InputSwitches,",
                      "01:02:03.004,12.00,63,20,0xA5,", "01:02:03.004,12.00,63,20,0xA5,"}));
+    // The numbers beside the texts: InputSwitches' "0xA5" reads as no number, 165 is its value.
+    EXPECT_EQ(Numbers(), (std::vector<std::optional<double>>{12.0, 63.0, 20.0, 165.0}));
 }
 
 TEST_F(ReadParametersPassTest, AFailedReadShowsAndLogsOnlyTheBytesItRead) {
@@ -61,6 +70,7 @@ TEST_F(ReadParametersPassTest, AFailedReadShowsAndLogsOnlyTheBytesItRead) {
                              "0011 \t-- \t= Speed \t--", "0012 \t-- \t= Temp \t--",
                              "0020 \t-- \t= InputSwitches \t--"}));
     EXPECT_EQ(LogLines().back(), "01:02:03.004,12.00,,,,");
+    EXPECT_EQ(Numbers(), (std::vector<std::optional<double>>{12.0, {}, {}, {}}));
     EXPECT_FALSE(last.switches.input);
     EXPECT_FALSE(last.switches.io);
 }
@@ -86,6 +96,7 @@ TEST_F(DependentParameterTest, AValueComputedFromAByteThisPassDidNotReadIsMissin
     device.Script({fakes::Reply(0x00, 0x30, 5)});
     Pass(false);
     EXPECT_EQ(List()[1], "0030 \t0x05 \t= Twice \t--");
+    EXPECT_EQ(last.parameters[0].number, std::nullopt);
     EXPECT_EQ(List()[2], "0031 \t-- \t= Volts \t--");
     EXPECT_EQ(LogLines().back(), "01:02:03.004,,,");
 }

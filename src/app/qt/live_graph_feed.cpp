@@ -13,11 +13,8 @@ GraphPass GraphPassOf(const ParameterPassResult& result, double seconds) {
     pass.seconds = seconds;
     pass.samples.reserve(result.parameters.size());
     for (const ParameterReading& parameter : result.parameters) {
-        if (parameter.value) {
-            pass.samples.push_back(SampleFromDisplayText(parameter.name, *parameter.value));
-        } else {
-            pass.samples.push_back({parameter.name, std::nullopt, {}});
-        }
+        pass.samples.push_back(
+            ReadingSample(parameter.name, parameter.number, parameter.value.value_or("")));
     }
     return pass;
 }

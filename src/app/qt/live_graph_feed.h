@@ -9,7 +9,7 @@ class MainWindowLogic;
 struct ParameterPassResult;
 
 // The live graph's pass for what a Read Parameters pass read, at `seconds`: each
-// parameter's number as its log cell would hold it, none where it was not read.
+// parameter's number as the pass worked it out, none where it has none.
 GraphPass GraphPassOf(const ParameterPassResult& result, double seconds);
 
 // Hands every Read Parameters pass the main window's presenter shows to the live graph,

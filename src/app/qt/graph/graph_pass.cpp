@@ -1,15 +1,15 @@
 #include "app/qt/graph/graph_pass.h"
 
+#include <algorithm>
 #include <utility>
-
-#include "log/log_cell_number.h"
 
 namespace korvane {
 
-GraphSample SampleFromDisplayText(std::string name, std::string_view displayText) {
+GraphSample ReadingSample(std::string name, std::optional<double> number,
+                          std::string_view displayText) {
     GraphSample sample;
     sample.name = std::move(name);
-    sample.value = DisplayTextNumber(displayText);
+    sample.value = number;
     const std::size_t space = displayText.find(' ');
     if (sample.value && space != std::string_view::npos) {
         std::string_view unit = displayText.substr(space);

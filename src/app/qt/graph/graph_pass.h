@@ -21,8 +21,9 @@ struct GraphPass {
     std::vector<GraphSample> samples;
 };
 
-// A reading from its display text: the number a log cell would hold for it, and the rest
-// of the text after the first space as its unit ("12.5 V" gives 12.5 and "V").
-GraphSample SampleFromDisplayText(std::string name, std::string_view displayText);
+// A reading from its number, with the rest of its display text after the first space as
+// its unit ("12.48 V" gives "V"); no unit without a number.
+GraphSample ReadingSample(std::string name, std::optional<double> number,
+                          std::string_view displayText);
 
 } // namespace korvane

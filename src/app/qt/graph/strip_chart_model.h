@@ -35,7 +35,7 @@ public:
                 const std::vector<std::vector<double>>& values);
     void Clear();
 
-    // Every parameter that has had a number (a switch shown as "0x97" never has), in the
+    // Every parameter that has had a number (a switch logged as "0x97" never has), in the
     // order its first number came: those a strip can be chosen for.
     const std::vector<std::string>& Parameters() const { return numericNames_; }
     std::size_t PassCount() const { return seconds_.size(); }
