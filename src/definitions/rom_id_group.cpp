@@ -42,12 +42,12 @@ const std::string& RomIdGroup::FormatValue(std::string_view parameterName) {
     }
     Activate();
     CompiledFormula& formula = formulas.find(parameterName)->second;
-    // A failed parse or evaluation still shows whatever the engine leaves in the result;
-    // only its number is withheld.
+    // A failed evaluation still shows whatever the engine leaves in the result; only its
+    // number is withheld, as is that of a division by almost zero.
     FormulaValue result;
-    const bool evaluated = formula.Evaluate(variables, result);
+    static_cast<void>(formula.Evaluate(variables, result));
     result.FormatForDisplay(resultText, entry->second.Format());
-    resultNumber = evaluated && formula.Status() == kFormulaOk ? result.Number() : std::nullopt;
+    resultNumber = formula.Status() == kFormulaOk ? result.Number() : std::nullopt;
     return resultText;
 }
 

@@ -84,10 +84,11 @@ TEST_F(DefinitionStoreTest, SelectionActivatesOnceAndRawValuesSurviveReselection
     EXPECT_EQ(first.FindParameter("EngineSpeed")->Variable(), speed);
     EXPECT_EQ(speed->ValueText(), "255");
 
-    // A parameter added to an active group is bound at once.
+    // A parameter added to an active group is bound, and its formula parsed, at once.
     AddParameter(first, "Late", 2);
     ASSERT_NE(first.FindParameter("Late")->Variable(), nullptr);
     EXPECT_EQ(first.FindParameter("Late")->Variable()->Name(), "Late");
+    EXPECT_EQ(first.FormatValue("Late"), "0x00");
 }
 
 TEST_F(DefinitionStoreTest, UnknownNamesChangeNothing) {

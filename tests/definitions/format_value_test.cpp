@@ -48,6 +48,7 @@ TEST(FormatValueTest, FormulasUseTheGroupsRawBytesAndAlwaysGiveATextBesideTheirN
         {"Text", "raw", "ON", 0, "ON", none},
         {"Tail", "%d", "12abc", 0, "12", none},
         {"Huge", "%f", "1e999*1", 0, "0.000000", none},
+        {"Infinite", "%f", "1e999", 0, "inf", none},
     };
     RomIdGroup group("A1B2C3");
     for (const Row& row : rows) {
