@@ -65,7 +65,8 @@ TEST_F(Lists, CtrlCCopiesTheSelectedRowsAsTheirLines) {
     ParameterPassResult pass;
     pass.read = true;
     pass.bytesRead = 2;
-    pass.parameters = {{0x10, "Volts", 0x30, "3.84 V"}, {0x11, "Speed", std::nullopt, {}}};
+    pass.parameters = {{0x10, "Volts", 0x30, "3.84 V", 3.84},
+                       {0x11, "Speed", std::nullopt, {}, {}}};
     window.ShowParameterPass(pass);
     table.selectRow(2);
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);

@@ -78,7 +78,8 @@ TEST_F(MainWindowActions, APassShowsItsTableAndEachSwitchBitInItsBoxAndPlacehold
     pass.read = true;
     pass.bytesRead = 2;
     pass.passNumber = 7;
-    pass.parameters = {{0x10, "Volts", 0x30, "3.84 V"}, {0x20, "InputSwitches", 0x61, "0x61"}};
+    pass.parameters = {{0x10, "Volts", 0x30, "3.84 V", 3.84},
+                       {0x20, "InputSwitches", 0x61, "0x61", 0x61}};
     pass.switches = {0x61, 0x81};
     window.ShowParameterPass(pass);
     EXPECT_EQ(table.Lines(),
