@@ -55,7 +55,7 @@ public:
     // Ends the run now, as a sent stop message does.
     void SendStop();
 
-    // The window logic calls this when a command has returned.
+    // The presenter calls this when an action has returned.
     void AfterCommand();
     // One tick of the poll timer.
     void OnTick();

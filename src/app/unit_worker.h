@@ -20,7 +20,7 @@ public:
 };
 
 // Runs the work and its completion at once on the calling thread: for the tests of the
-// window logic, where the order of events matters and threads do not.
+// window presenters, where the order of events matters and threads do not.
 class InlineWorker final : public UnitWorker {
 public:
     void Post(std::function<void()> work, std::function<void()> done) override {

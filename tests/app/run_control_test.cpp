@@ -118,7 +118,7 @@ public:
 class RunControlTest : public ::testing::TestWithParam<RunCase> {
 protected:
     void Play(char event) {
-        // A command as the window logic runs it: the action, then the posted stop if any.
+        // A command as the presenter runs it: the action, then the posted stop if any.
         const auto command = [this](void (RunControl::*action)(), int times = 1) {
             for (int i = 0; i < times; ++i) {
                 (control.*action)();

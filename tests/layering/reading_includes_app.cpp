@@ -1,2 +1,2 @@
-// Must not build: the reading passes sit below the window logic.
+// Must not build: the reading passes sit below the window presenters.
 #include "app/main_view.h"

@@ -5,11 +5,11 @@
 
 namespace korvane {
 
-// An edit with its up-down control, as one spin box: the window answers to the edit's ID
-// and to the up-down's ID with it. The arrows and the Up and Down keys step the number
-// within the range; base 16 shows at least four upper-case hexadecimal digits.
+// An edit with its up-down control, as one spin box carrying both IDs. The arrows and the
+// Up and Down keys step the number within the range; base 16 shows at least four
+// upper-case hexadecimal digits.
 //
-// The window logic reads the edit's text, not the number, and takes what the text says as
+// The presenter reads the edit's text, not the number, and takes what the text says as
 // an edit box does (a count of 0, an address that is no number), so any text may be typed
 // and stays as typed ("7ffe", "0", "zz") until an arrow steps or the program writes the
 // number in the box's own form. The arrows step within the range, from the number typed
