@@ -82,7 +82,7 @@ bool DefinitionFileReader::NextLine(std::string& line) {
         if (line.empty()) {
             return false;
         }
-        if (line.front() != ';' && !IsBlankByte(line.front())) {
+        if (!IsSkippedLine(line)) {
             return true;
         }
     }

@@ -44,8 +44,8 @@ void TrimTrailingBlanks(std::string& line) {
     line.resize(length);
 }
 
-int SplitFields(std::string_view text, std::string_view separators,
-                std::vector<std::string>& fields) {
+int SplitFieldSpans(std::string_view text, std::string_view separators,
+                    std::vector<FieldSpan>& spans) {
     const auto isSeparator = [separators](char byte) {
         return separators.find(byte) != std::string_view::npos;
     };
@@ -63,17 +63,27 @@ int SplitFields(std::string_view text, std::string_view separators,
             if (end == std::string_view::npos) {
                 end = text.size();
             }
-            fields.emplace_back(text.substr(position, end - position));
+            spans.push_back({position, end - position, true});
             // Past the closing quote the scan is outside a field again.
             position = end == text.size() ? end : end + 1;
         } else {
             while (end < text.size() && !isSeparator(text[end])) {
                 ++end;
             }
-            fields.emplace_back(text.substr(position, end - position));
+            spans.push_back({position, end - position, false});
             position = end;
         }
         ++appended;
+    }
+    return appended;
+}
+
+int SplitFields(std::string_view text, std::string_view separators,
+                std::vector<std::string>& fields) {
+    std::vector<FieldSpan> spans;
+    const int appended = SplitFieldSpans(text, separators, spans);
+    for (const FieldSpan& span : spans) {
+        fields.emplace_back(text.substr(span.start, span.length));
     }
     return appended;
 }

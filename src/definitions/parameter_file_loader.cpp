@@ -2,12 +2,11 @@
 
 #include "definitions/definition_file_reader.h"
 #include "definitions/definition_store.h"
-#include "definitions/definition_text.h"
 #include "definitions/message_list.h"
+#include "definitions/parameter_line.h"
 
 #include <limits>
 #include <string>
-#include <vector>
 
 namespace korvane {
 
@@ -18,26 +17,23 @@ int DefinitionStore::LoadParameterFile(const std::string& path, MessageList* mes
     }
     int accepted = 0;
     std::string line;
-    std::vector<std::string> fields;
+    ParameterLineFields fields;
     while (reader.NextLine(line)) {
-        // The line is split with its line feed: a formula that ends the line keeps it, which
-        // the formula parser ignores.
-        fields.clear();
-        if (SplitFields(line, kFieldSeparators, fields) < 3) {
+        if (!ReadParameterLine(line, fields)) {
             continue;
         }
-        const std::string& name = fields[0];
+        const std::string& name = fields.name;
         if (FindDefinition(name) == nullptr) {
             ParameterDefinition definition(name, 0);
-            definition.SetFormat(fields[1]);
-            definition.SetFormula(fields[2]);
+            definition.SetFormat(fields.format);
+            definition.SetFormula(fields.formula);
             AddDefinition(std::move(definition));
         }
         // Later duplicates are discarded but still counted and echoed.
         if (accepted < std::numeric_limits<int>::max()) {
             ++accepted;
         }
-        EchoLine(messages, name + "," + fields[1] + "," + fields[2]);
+        EchoLine(messages, name + "," + fields.format + "," + fields.formula);
     }
     reader.Close();
     return accepted;

@@ -2,6 +2,7 @@
 
 #include "formula/decimal_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <new>
@@ -284,6 +285,17 @@ bool FormulaEvaluator::Evaluate(std::span<const FormulaVariable* const> variable
 
 bool FormulaEvaluator::UsesVariable(std::string_view name) const {
     return AnyOperand(root, [name](const FormulaValue& operand) { return operand.Name() == name; });
+}
+
+std::vector<std::string> FormulaEvaluator::OperandNames() const {
+    std::vector<std::string> names;
+    AnyOperand(root, [&names](const FormulaValue& operand) {
+        if (std::find(names.begin(), names.end(), operand.Name()) == names.end()) {
+            names.push_back(operand.Name());
+        }
+        return false;
+    });
+    return names;
 }
 
 } // namespace korvane

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -71,6 +73,9 @@ public:
 
     std::int32_t Status() const { return status; }
     char Separator() const { return separator; }
+
+    // The text of every operand of the parsed form (numbers and names alike), each once.
+    std::vector<std::string> OperandNames() const;
 
 private:
     TokenList root;

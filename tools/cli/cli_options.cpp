@@ -108,10 +108,13 @@ void AddEval(CLI::App& app, CliOptions& options, std::vector<std::string>& varia
 }
 
 void AddDefs(CLI::App& app, CliOptions& options) {
-    app.add_subcommand("defs",
-                       "Load paramdef.ini and SelectMonitor.ini and print what the window's "
-                       "message list shows, the port option and the ROM ID list")
-        ->callback([&options] { options.command = CliCommand::Defs; });
+    CLI::App* defs = app.add_subcommand(
+        "defs", "Load paramdef.ini and SelectMonitor.ini and print what the window's message "
+                "list shows, the port option and the ROM ID list");
+    defs->add_flag("--check", options.defsCheck,
+                   "Instead, print each mistake found in the two files as FILE:LINE: error: "
+                   "or warning: and the text; exit 1 when there is an error");
+    defs->callback([&options] { options.command = CliCommand::Defs; });
 }
 
 void AddChecksum(CLI::App& app, CliOptions& options) {

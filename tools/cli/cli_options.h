@@ -90,6 +90,8 @@ struct CliOptions {
 
     CliCommand command = CliCommand::Eval;
     EvalOptions eval;
+    // defs: check the definition files instead of printing what loading them shows.
+    bool defsCheck = false;
     std::string checksumFile;
     ParamsOptions params;
     ReadOptions read;

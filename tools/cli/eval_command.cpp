@@ -1,32 +1,12 @@
 #include "eval_command.h"
 
 #include "formula/formula_evaluator.h"
+#include "formula/formula_status_text.h"
 
 #include <string>
 #include <vector>
 
 namespace korvane::cli {
-
-namespace {
-
-const char* StatusText(std::int32_t status) {
-    switch (status) {
-    case kFormulaNoText:
-        return "no formula text, or a function without its \"(\"";
-    case kFormulaOutOfMemory:
-        return "out of memory";
-    case kFormulaMissingOperand:
-        return "an operator or function lacks operands or arguments";
-    case kFormulaRangeError:
-        return "a divisor too close to zero, or too many arguments";
-    case kFormulaUnbalanced:
-        return "unbalanced parentheses or a misplaced separator";
-    default:
-        return "unknown error";
-    }
-}
-
-} // namespace
 
 int RunEval(const EvalOptions& options, std::ostream& out, std::ostream& err) {
     std::vector<FormulaVariable> variables;
@@ -50,11 +30,13 @@ int RunEval(const EvalOptions& options, std::ostream& out, std::ostream& err) {
     const std::int32_t evaluateStatus = evaluator.Status();
     out << result.FormatForDisplay(options.format.value_or("")) << "\n";
     if (!parsed) {
-        err << "korvane-cli: eval: the formula does not parse: " << StatusText(parseStatus) << "\n";
+        err << "korvane-cli: eval: the formula does not parse: " << FormulaStatusText(parseStatus)
+            << "\n";
         return kExitFailure;
     }
     if (evaluateStatus != kFormulaOk) {
-        err << "korvane-cli: eval: the evaluation reports: " << StatusText(evaluateStatus) << "\n";
+        err << "korvane-cli: eval: the evaluation reports: " << FormulaStatusText(evaluateStatus)
+            << "\n";
         return kExitFailure;
     }
     return kExitSuccess;
