@@ -5,48 +5,28 @@
 #include "definitions/message_list.h"
 #include "definitions/rom_id_group.h"
 
+#include "fuzz_files.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 #include <vector>
-
-namespace {
-
-// Files in a private folder, rewritten for every input.
-std::string FolderFile(const char* name) {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/korvane-fuzz-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
-        return std::string(made != nullptr ? made : "/tmp");
-    }();
-    return folder + "/" + name;
-}
-
-void WriteFile(const std::string& path, const std::string& content) {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(content.data(), 1, content.size(), file);
-        std::fclose(file);
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const std::uint8_t raw = input.ConsumeIntegral<std::uint8_t>();
     const std::string paramdef = input.ConsumeRandomLengthString(4096);
     const std::string monitor = input.ConsumeRemainingBytesAsString();
-    WriteFile(FolderFile("paramdef.ini"), paramdef);
-    WriteFile(FolderFile("SelectMonitor.ini"), monitor);
+    fuzzing::WriteFile(fuzzing::FolderFile("paramdef.ini"), paramdef);
+    fuzzing::WriteFile(fuzzing::FolderFile("SelectMonitor.ini"), monitor);
 
     korvane::DefinitionStore store;
     korvane::VectorMessageList messages;
-    store.LoadParameterFile(FolderFile("paramdef.ini"), &messages);
-    store.LoadMonitorFile(FolderFile("SelectMonitor.ini"), &messages);
+    store.LoadParameterFile(fuzzing::FolderFile("paramdef.ini"), &messages);
+    store.LoadMonitorFile(fuzzing::FolderFile("SelectMonitor.ini"), &messages);
 
     std::vector<std::string> names;
     store.RomIdNames(names);

@@ -10,6 +10,7 @@ namespace korvane::cli::testing {
 namespace {
 
 using UnitCommands = CarTest;
+using korvane::testing::WriteWholeFile;
 
 TEST_F(UnitCommands, AByteWrittenIsReadBackAndAParameterPassIsPrintedWhole) {
     ASSERT_EQ(Cli({"write", "--address", "0100", "--data", "5A"}).exitCode, 0);
@@ -68,6 +69,29 @@ TEST_F(UnitCommands, DefinitionsThatAreFoldersPipesOrUnreadableAreNotRead) {
     result = inDir({"defs"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("SelectMonitor.ini"), std::string::npos) << result.err;
+}
+
+TEST_F(UnitCommands, DefsCheckListsEachMistakeByFileAndLineAndFailsOnAnError) {
+    CliResult result = Cli({"defs", "--check"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out.find(": error: "), std::string::npos) << result.out;
+
+    const std::string dir = folder.File("defs");
+    std::filesystem::create_directory(dir);
+    WriteWholeFile(dir + "/paramdef.ini", "; speed\r\nSpeed,%s,Speed*2\r\n");
+    WriteWholeFile(dir + "/SelectMonitor.ini",
+                   "[A1B2C3]\nSpeedAddress=0x1234\nRpmAddress=0x1235\n");
+    result = RunCli({"--dir", dir, "defs", "--check"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, dir +
+                              "/paramdef.ini:2: error: display format \"%s\" is not used: it may "
+                              "hold one number conversion (%d, %f, %X and the like) and %%, "
+                              "nothing else\n" +
+                              dir + "/SelectMonitor.ini:3: warning: \"Rpm\" has no line in " + dir +
+                              "/paramdef.ini: it shows its raw byte\n");
+    EXPECT_NE(result.err.find("korvane-cli: defs: 1 error in the definition files"),
+              std::string::npos)
+        << result.err;
 }
 
 } // namespace
