@@ -82,8 +82,8 @@ public:
     }
     void Close() override { ++closeRequests; }
 
-    // What the window shows.
-    RunButtons buttons;
+    // What the window shows; the run buttons as a window's buttons start, all enabled.
+    RunButtons buttons{true, true, true, true};
     std::string romIdText;
     std::vector<int> timerPeriods;
     std::vector<std::string> memoryLines;
