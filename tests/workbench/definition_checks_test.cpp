@@ -45,7 +45,7 @@ const Row kRows[] = {
       {"p3W", "no value for the raw byte 00: a divisor"},
       {"p4E", "gives no value: a divisor"}}},
     {"names",
-     "Hi,%d,Hi*256+Lo\nLo,%d,Lo\nXx,%d,Xx+Nope+2.5+\"q\"\n",
+     "Hi,%d,Hi*256+Lo\nLo,%d,Lo\nXx,%d,Xx+Nope+2.5+\"q\"+0\n",
      "[A1]\nHiAddress=0x0010\nXxAddress=0x0011\n",
      {{"p3E", "\"Nope\", which is no parameter"},
       {"m2E", "uses \"Lo\", which [A1] does not read"}}},

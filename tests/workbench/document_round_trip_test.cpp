@@ -158,6 +158,9 @@ TEST(DocumentRoundTrip, AMonitorEditChangesOnlyItsOwnLine) {
         {"name holding the key", [](D& d, R& r) { return d.AddEntry(0, 0, "AaAddress=1", 1, r); },
          nullptr},
         {"no such group", [](D& d, R& r) { return d.AddEntry(2, 0, "Ee", 1, r); }, nullptr},
+        {"no such entry", [](D& d, R& r) { return d.SetEntryName(0, 2, "Ee", r); }, nullptr},
+        {"too long", [](D& d, R& r) { return d.SetEntryName(0, 0, std::string(1000, 'x'), r); },
+         nullptr},
     };
     const ParameterFileDocument noParameters;
     for (const MonitorEdit& row : rows) {
