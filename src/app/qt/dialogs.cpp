@@ -61,7 +61,14 @@ bool AskQtFileName(QWidget* owner, std::string& path, const FileFilter& filter,
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
+#ifdef Q_OS_WIN
+        // Windows' save dialog gives a name of a type the system does not know the first
+        // filter's extension ("korvane.csv" became "korvane.csv.txt", a log without
+        // commas); its open dialog, which takes a new name too, keeps the name as typed.
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+#else
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+#endif
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
