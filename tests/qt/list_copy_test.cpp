@@ -1,4 +1,4 @@
-#include "app/qt/message_list.h"
+#include "app/qt/message_list_widget.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/template_geometry.h"
 #include "qt/recording_actions.h"
@@ -32,7 +32,7 @@ int FirstInkColumn(const QImage& image, const QRect& rows) {
 using Lists = ShownMainWindow;
 
 TEST_F(Lists, TheMessageListKeepsItsLinesExactlyAndDrawsTabsAtItsStops) {
-    auto& list = Find<MessageList>(m::kMemList);
+    auto& list = Find<MessageListWidget>(m::kMemList);
     window.AddMessage("\t\tX");
     window.AddMessage("EngineSpeedLow,%d,EngineSpeedLow\n");
     EXPECT_EQ(list.Lines(),
@@ -54,7 +54,7 @@ TEST_F(Lists, TheMessageListKeepsItsLinesExactlyAndDrawsTabsAtItsStops) {
 }
 
 TEST_F(Lists, CtrlCCopiesTheSelectedRowsAsTheirLines) {
-    auto& list = Find<MessageList>(m::kMemList);
+    auto& list = Find<MessageListWidget>(m::kMemList);
     window.ShowMemoryLines({"Bytes read: 2  Count: 0", "1000\t00", "1001\t03"});
     list.item(0)->setSelected(true);
     list.item(2)->setSelected(true);

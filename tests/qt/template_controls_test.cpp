@@ -1,6 +1,6 @@
 #include "app/qt/about_box.h"
 #include "app/qt/dump_dialog.h"
-#include "app/qt/message_list.h"
+#include "app/qt/message_list_widget.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/up_down_spin_box.h"
 #include "qt/recording_actions.h"
@@ -75,7 +75,7 @@ std::vector<Controls> TemplateControls() {
          {m::kMemAddressEdit, m::kMemAddressUpDown, m::kMemCountEdit, m::kMemCountUpDown,
           m::kWriteAddressEdit, m::kWriteAddressUpDown}},
         {Is<QCheckBox>, {m::kMemRepeat, m::kParamRepeat}},
-        {Is<MessageList>, {m::kMemList}},
+        {Is<MessageListWidget>, {m::kMemList}},
         {Is<ParameterTable>, {m::kParamList}},
         {Is<QAction>,
          {ids::kMenuOpenLog, ids::kMenuCloseLog, ids::kMenuChecksumFile, ids::kMenuDumpMemory,

@@ -1,5 +1,5 @@
 #include "app/dump_dialog_logic.h"
-#include "app/qt/message_list.h"
+#include "app/qt/message_list_widget.h"
 #include "app/qt/parameter_table.h"
 #include "qt/recording_actions.h"
 #include "reading/parameter_pass.h"

@@ -6,7 +6,7 @@
 #include "app/qt/control_id.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/dump_dialog.h"
-#include "app/qt/message_list.h"
+#include "app/qt/message_list_widget.h"
 #include "app/qt/parameter_table.h"
 #include "app/qt/shown_value_edit.h"
 #include "app/qt/template_geometry.h"
@@ -252,7 +252,7 @@ QGroupBox* MainWindow::BuildReadMemoryGroup() {
     actions->addStretch(1);
     layout->addLayout(actions);
 
-    memoryList_ = new MessageList(MemoryListTabStops());
+    memoryList_ = new MessageListWidget(MemoryListTabStops());
     memoryList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoryList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     du.MinimumSize(*memoryList_, 270, 190);

@@ -22,7 +22,7 @@ class QRadioButton;
 namespace korvane {
 
 class GraphWindows;
-class MessageList;
+class MessageListWidget;
 class ParameterTable;
 class UpDownSpinBox;
 
@@ -129,7 +129,7 @@ private:
     QPushButton* memoryStop_ = nullptr;
     QPushButton* memoryClear_ = nullptr;
     QCheckBox* memoryRepeat_ = nullptr;
-    MessageList* memoryList_ = nullptr;
+    MessageListWidget* memoryList_ = nullptr;
 
     QCheckBox* parametersRepeat_ = nullptr;
     QPushButton* parametersRead_ = nullptr;

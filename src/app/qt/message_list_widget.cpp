@@ -1,4 +1,4 @@
-#include "app/qt/message_list.h"
+#include "app/qt/message_list_widget.h"
 
 #include "app/qt/copy_lines.h"
 #include "app/qt/template_geometry.h"
@@ -92,17 +92,17 @@ private:
 
 } // namespace
 
-MessageList::MessageList(std::vector<int> tabStopsInDialogUnits, QWidget* parent)
+MessageListWidget::MessageListWidget(std::vector<int> tabStopsInDialogUnits, QWidget* parent)
     : QListWidget(parent) {
     setItemDelegate(new TabStopDelegate(std::move(tabStopsInDialogUnits), this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-void MessageList::AddLine(const std::string& line) {
+void MessageListWidget::AddLine(const std::string& line) {
     addItem(QString::fromStdString(line));
 }
 
-void MessageList::SetLines(const std::vector<std::string>& lines) {
+void MessageListWidget::SetLines(const std::vector<std::string>& lines) {
     const int wanted = static_cast<int>(lines.size());
     while (count() > wanted) {
         delete takeItem(count() - 1);
@@ -124,7 +124,7 @@ void MessageList::SetLines(const std::vector<std::string>& lines) {
     }
 }
 
-QStringList MessageList::Lines() const {
+QStringList MessageListWidget::Lines() const {
     QStringList lines;
     for (int row = 0; row < count(); ++row) {
         lines.append(item(row)->text());
@@ -132,7 +132,7 @@ QStringList MessageList::Lines() const {
     return lines;
 }
 
-QStringList MessageList::SelectedLines() const {
+QStringList MessageListWidget::SelectedLines() const {
     QStringList lines;
     for (int row = 0; row < count(); ++row) {
         if (item(row)->isSelected()) {
@@ -142,7 +142,7 @@ QStringList MessageList::SelectedLines() const {
     return lines;
 }
 
-void MessageList::keyPressEvent(QKeyEvent* event) {
+void MessageListWidget::keyPressEvent(QKeyEvent* event) {
     if (IsCopyKey(*event)) {
         CopyLines(SelectedLines());
         event->accept();

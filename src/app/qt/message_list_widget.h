@@ -9,9 +9,9 @@ namespace korvane {
 // The Read Memory list: lines kept exactly as given, their tab characters jumping to tab
 // stops given in dialog units, so that the cells of a dump line up as columns. Selected
 // lines are copied with Ctrl+C as they are, tabs included.
-class MessageList : public QListWidget {
+class MessageListWidget : public QListWidget {
 public:
-    explicit MessageList(std::vector<int> tabStopsInDialogUnits, QWidget* parent = nullptr);
+    explicit MessageListWidget(std::vector<int> tabStopsInDialogUnits, QWidget* parent = nullptr);
 
     void AddLine(const std::string& line);
     // Makes the list hold exactly these lines, replacing the texts of its rows in place,
