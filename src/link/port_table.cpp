@@ -1,25 +1,8 @@
 #include "link/port_table.h"
 
-#include <cctype>
+#include "text/ignore_case.h"
 
 namespace korvane {
-
-namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 int PortTableIndex(std::string_view name) {
     for (int i = 0; i < kPortCount; ++i) {

@@ -2,8 +2,7 @@
 
 #include "definitions/definition_store.h"
 #include "text/format_text.h"
-
-#include <cctype>
+#include "text/ignore_case.h"
 
 namespace korvane {
 
@@ -51,13 +50,7 @@ bool EntryNamesRomId(std::string_view entry, std::string_view romId) {
     if (entry.size() > romId.size() && entry[romId.size()] != ' ') {
         return false;
     }
-    for (std::size_t i = 0; i < romId.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(entry[i])) !=
-            std::tolower(static_cast<unsigned char>(romId[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return EqualIgnoringCase(entry.substr(0, romId.size()), romId);
 }
 
 } // namespace korvane

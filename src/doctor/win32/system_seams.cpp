@@ -1,4 +1,5 @@
 #include "doctor/doctor_seams.h"
+#include "text/ignore_case.h"
 
 #if !defined(WIN32_LEAN_AND_MEAN)
 #define WIN32_LEAN_AND_MEAN
@@ -8,24 +9,9 @@
 #endif
 #include <windows.h>
 
-#include <cctype>
-
 namespace korvane {
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Windows keeps no device tree the checks read.
 class NoDeviceTree final : public DeviceTree {
@@ -77,7 +63,7 @@ public:
             }
             data[dataLength] = 0;
             const std::string port(reinterpret_cast<const char*>(data));
-            if (SameName(port.c_str(), portName)) {
+            if (EqualIgnoringCase(port, portName)) {
                 found.assign(valueName, nameLength);
                 break;
             }
