@@ -31,6 +31,12 @@ bool DefinitionFileReader::Open(const std::string& path, MessageList* messages) 
     return true;
 }
 
+void DefinitionFileReader::OpenBytes(std::string_view bytes) {
+    Close();
+    buffer_.assign(bytes.begin(), bytes.end());
+    filled_ = buffer_.size();
+}
+
 void DefinitionFileReader::Close() {
     file_.reset();
     position_ = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -24,6 +25,10 @@ public:
     // Opens a regular file for reading; anything else (missing, unreadable, a directory)
     // gives false and no echo. On success echoes "*** Reading: <path>" when a list is given.
     bool Open(const std::string& path, MessageList* messages);
+
+    // Reads the bytes as if they were a file's, so that text held in memory is cut into
+    // exactly the lines the file would give.
+    void OpenBytes(std::string_view bytes);
 
     // The next line that is not skipped, with its line feed when it had one. False at end
     // of file; a read error counts as end of file.

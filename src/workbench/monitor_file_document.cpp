@@ -14,6 +14,9 @@ namespace korvane {
 namespace {
 
 constexpr std::string_view kAddressKey = "Address=";
+constexpr const char* kUnwritableName =
+    "a name needs at least 2 bytes, may not start with \"[\", \";\", a space, \"Name=\" or "
+    "\"CommPort=\", nor hold \"Address=\" or a line feed";
 
 // How a line, standing in an open section, reads; none unless it is one piece.
 std::optional<std::string> TrimmedSinglePiece(const TextLine& line) {
@@ -86,15 +89,17 @@ bool MonitorFileDocument::Replace(const MonitorEntry& entry, std::string text,
     const std::optional<std::string> before = TrimmedSinglePiece(lines_[entry.line]);
     const std::optional<std::string> after = TrimmedSinglePiece(changed);
     if (!after) {
-        reason = "the line would be longer than the 999 bytes a line may hold";
+        // A line feed in the name would cut the line in two as well.
+        reason = changed.text.find('\n') != std::string::npos
+                     ? kUnwritableName
+                     : "the line would be longer than the 999 bytes a line may hold";
         return false;
     }
     const MonitorLine meaning = ClassifyMonitorLine(*after, true);
     if (meaning.kind != MonitorLine::Kind::Address || meaning.parameterName != name ||
         ReadHex(meaning.addressText) != address ||
         meaning.commPort != ClassifyMonitorLine(before.value_or(""), true).commPort) {
-        reason = "a name needs at least 2 bytes, may not start with \"[\", \";\", a space, "
-                 "\"Name=\" or \"CommPort=\", nor hold \"Address=\" or a line feed";
+        reason = kUnwritableName;
         return false;
     }
     lines_[entry.line] = std::move(changed);
@@ -150,8 +155,7 @@ bool MonitorFileDocument::AddEntry(std::size_t group, std::size_t before, std::s
     const MonitorLine meaning = ClassifyMonitorLine(piece, true);
     if (meaning.kind != MonitorLine::Kind::Address || meaning.parameterName != name ||
         meaning.commPort) {
-        reason = "a name needs at least 2 bytes, may not start with \"[\", \";\", a space, "
-                 "\"Name=\" or \"CommPort=\", nor hold \"Address=\" or a line feed";
+        reason = kUnwritableName;
         return false;
     }
     const std::vector<MonitorEntry>& entries = groups_[group].entries;

@@ -1,7 +1,6 @@
 #include "workbench/text_lines.h"
 
 #include "definitions/definition_file_reader.h"
-#include "definitions/definition_text.h"
 
 #include <algorithm>
 
@@ -43,17 +42,14 @@ std::string UsualLineEnding(const std::vector<TextLine>& lines) {
 }
 
 std::vector<std::string> DeliveredPieces(const TextLine& line) {
-    std::string folded = line.text;
-    if (!line.ending.empty()) {
-        folded += '\n';
-    }
+    // The reader itself cuts the bytes: a line feed or CR inside the text (an edit may put
+    // them there) then counts exactly as it will once the file is written.
+    DefinitionFileReader reader;
+    reader.OpenBytes(line.text + line.ending);
     std::vector<std::string> pieces;
-    for (std::size_t start = 0; start < folded.size();
-         start += DefinitionFileReader::kMaxLineBytes) {
-        std::string piece = folded.substr(start, DefinitionFileReader::kMaxLineBytes);
-        if (!IsSkippedLine(piece)) {
-            pieces.push_back(std::move(piece));
-        }
+    std::string piece;
+    while (reader.NextLine(piece)) {
+        pieces.push_back(piece);
     }
     return pieces;
 }

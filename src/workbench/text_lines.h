@@ -25,8 +25,9 @@ std::string JoinTextLines(const std::vector<TextLine>& lines);
 // The line end new lines of a file take: that of its first line with one, else "\n".
 std::string UsualLineEnding(const std::vector<TextLine>& lines);
 
-// What the definition reader delivers of the line, skipped pieces left out: the line with
-// CR LF read as LF, cut into pieces of at most the reader's line length.
+// What the definition reader delivers of the line's bytes, line end included, skipped
+// pieces left out: CR LF read as LF, cut at every line feed and into pieces of at most the
+// reader's line length.
 std::vector<std::string> DeliveredPieces(const TextLine& line);
 
 } // namespace korvane
