@@ -1,9 +1,11 @@
 #include "app/main_window_logic.h"
 
 #include "app/checksum_command.h"
+#include "app/definitions_reload.h"
 #include "app/dialog_utils.h"
 #include "app/port_scan.h"
 #include "app/view_messages.h"
+#include "link/read_transaction.h"
 #include "reading/memory_inputs.h"
 #include "reading/pass_texts.h"
 #include "reading/rom_id_view.h"
@@ -166,6 +168,35 @@ void MainWindowLogic::ChooseRomId(const std::string& typedOrChosen) {
         [this](const RomIdView& view) { view_.ShowRomIdView(view); });
 }
 
+void MainWindowLogic::ReadAddress(std::uint32_t address,
+                                  std::function<void(std::optional<std::uint8_t>)> done) {
+    UnitSession* session = context_.session;
+    const UnitType unit = unit_;
+    Post(
+        [session, unit, address]() -> std::optional<std::uint8_t> {
+            const std::uint32_t addresses[] = {address};
+            std::uint8_t byte = 0;
+            if (ReadAddressSequence(session->Link(unit), addresses, {&byte, 1}) != 1) {
+                return std::nullopt;
+            }
+            return byte;
+        },
+        std::move(done));
+}
+
+void MainWindowLogic::ReloadDefinitions() {
+    runs_.SendStop();
+    UnitSession* session = context_.session;
+    Post([session] { return korvane::ReloadDefinitions(*session); },
+         [this](const DefinitionsReload& reload) {
+             for (const std::string& line : reload.messages) {
+                 view_.AddMessage(line);
+             }
+             view_.ShowRomIds(reload.romIds, reload.preselect);
+             view_.ShowRomIdView(reload.view);
+         });
+}
+
 void MainWindowLogic::ScanPorts() {
     runs_.SendStop();
     // The preferred port is not looked at: the first port found is opened.
@@ -230,6 +261,14 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
         },
         [this, finished, firstPass](const ParameterPassResult& pass) {
             logic_.view_.ShowParameterPass(pass);
+            if (pass.read) {
+                logic_.lastPassBytes_.clear();
+                for (const ParameterReading& parameter : pass.parameters) {
+                    if (parameter.byte) {
+                        logic_.lastPassBytes_[parameter.name] = *parameter.byte;
+                    }
+                }
+            }
             if (logic_.parameterPassObserver_) {
                 logic_.parameterPassObserver_(pass, firstPass);
             }

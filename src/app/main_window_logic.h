@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
+#include "app/definitions_host.h"
 #include "app/dump_dialog_logic.h"
 #include "app/main_view.h"
 #include "app/run_control.h"
@@ -19,7 +20,7 @@ struct ParameterPassResult;
 // unit, the Read Memory mode and the run, the log file's name and the dump's settings.
 // Everything that touches the port, the definitions, the log or the reading state is
 // posted to the context's worker; the view shows the outcome when the worker reports back.
-class MainWindowLogic final : public MainActions {
+class MainWindowLogic final : public MainActions, public DefinitionsHost {
 public:
     MainWindowLogic(MainView& view, const AppContext& context);
 
@@ -44,6 +45,12 @@ public:
     void About() override { view_.OpenAboutBox(); }
     void Exit() override { view_.Close(); }
     void Tick() override { runs_.OnTick(); }
+
+    std::map<std::string, std::uint8_t> LastPassBytes() const override { return lastPassBytes_; }
+    void ReadAddress(std::uint32_t address,
+                     std::function<void(std::optional<std::uint8_t>)> done) override;
+    // Stops a run first: its log's columns were named after the definitions it began with.
+    void ReloadDefinitions() override;
 
     UnitType Unit() const { return unit_; }
     const RunControl& Runs() const { return runs_; }
@@ -85,6 +92,7 @@ private:
     Passes passes_{*this};
     RunControl runs_{view_, passes_};
     ParameterPassObserver parameterPassObserver_;
+    std::map<std::string, std::uint8_t> lastPassBytes_;
     // A failed log write has been shown in the status line.
     bool logFailureShown_ = false;
     CompletionGuard guard_;

@@ -64,6 +64,22 @@ bool DefinitionStore::SelectRomId(std::string_view text) {
     return true;
 }
 
+bool DefinitionStore::SelectGroupAt(std::size_t index) {
+    if (index >= groups.size()) {
+        return false;
+    }
+    selected = groups[index].get();
+    selected->Activate();
+    return true;
+}
+
+void DefinitionStore::Clear() {
+    selected = nullptr;
+    groups.clear();
+    definitions.clear();
+    commPort = kDefaultCommPort;
+}
+
 std::string DefinitionStore::SelectedRomIdText() const {
     return selected == nullptr ? std::string("-none-") : selected->RomId();
 }

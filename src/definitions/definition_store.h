@@ -62,8 +62,16 @@ public:
     // when no group shares at least 3 bytes.
     bool SelectRomId(std::string_view text);
 
+    // Selects the group at that place in file order, activating it on its first selection.
+    // False, keeping the present selection, when there is none there.
+    bool SelectGroupAt(std::size_t index);
+
     // The selected group's ROM ID, or "-none-".
     std::string SelectedRomIdText() const;
+
+    // Forgets every template and group, the selection and the port option, as before the
+    // first load.
+    void Clear();
 
     RomIdGroup* SelectedGroup() { return selected; }
     const RomIdGroup* SelectedGroup() const { return selected; }

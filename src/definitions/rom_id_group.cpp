@@ -1,5 +1,7 @@
 #include "definitions/rom_id_group.h"
 
+#include "formula/formula_display.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -41,13 +43,10 @@ const std::string& RomIdGroup::FormatValue(std::string_view parameterName) {
         return resultText;
     }
     Activate();
-    CompiledFormula& formula = formulas.find(parameterName)->second;
-    // A failed evaluation still shows whatever the engine leaves in the result; only its
-    // number is withheld, as is that of a division by almost zero.
-    FormulaValue result;
-    static_cast<void>(formula.Evaluate(variables, result));
-    result.FormatForDisplay(resultText, entry->second.Format());
-    resultNumber = formula.Status() == kFormulaOk ? result.Number() : std::nullopt;
+    ShownValue shown =
+        EvaluateForDisplay(formulas.find(parameterName)->second, variables, entry->second.Format());
+    resultText = std::move(shown.text);
+    resultNumber = shown.number;
     return resultText;
 }
 

@@ -5,6 +5,7 @@ namespace korvane {
 CompiledFormula::CompiledFormula(std::string_view text) {
     // A failed parse keeps what it read before the error, and that is evaluated.
     static_cast<void>(evaluator.Parse(text));
+    parseStatus = evaluator.Status();
 }
 
 bool CompiledFormula::Evaluate(std::span<const FormulaVariable* const> variables,

@@ -22,11 +22,15 @@ public:
     bool Evaluate(std::span<const FormulaVariable* const> variables, FormulaValue& result);
     // The code the last Evaluate left (before the first, the parse's).
     std::int32_t Status() const { return evaluator.Status(); }
+    // Whether the whole text parsed, and the code the parse left.
+    bool Parsed() const { return parseStatus == kFormulaOk; }
+    std::int32_t ParseStatus() const { return parseStatus; }
 
     bool UsesVariable(std::string_view name) const { return evaluator.UsesVariable(name); }
 
 private:
     FormulaEvaluator evaluator;
+    std::int32_t parseStatus = kFormulaOk;
 };
 
 } // namespace korvane

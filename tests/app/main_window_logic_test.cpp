@@ -203,6 +203,31 @@ TEST_F(MainWindowTest, ARomIdFromTheUnitOrTheListSelectsItsGroupAndRefreshesTheV
     EXPECT_EQ(store.SelectedRomIdText(), "null");
 }
 
+TEST_F(MainWindowTest, ReloadingEchoesTheFilesAndKeepsTheSelectedRomIdWhileItIsDefined) {
+    CreateWithUnit();
+    view.parametersRepeat = true;
+    logic.ReadParameters();
+    // A longer ID ahead of it would win a selection by prefix; the same section stays.
+    folder.Write("SelectMonitor.ini",
+                 "[12AB05D4]\nVoltsAddress=0x0040\n[12AB05]\nName=New\nSpeedAddress=0x0011\n");
+    view.memoryLines.clear();
+    logic.ReloadDefinitions();
+    EXPECT_EQ(view.buttons, kAtRest);
+    EXPECT_EQ(view.memoryLines.front(), "*** Reading: paramdef.ini");
+    EXPECT_EQ(view.memoryLines.back(), "0x0011 = Speed  ( %d, Speed\n )");
+    EXPECT_EQ(view.romIds, (Lines{"12AB05D4", "12AB05  New"}));
+    EXPECT_EQ(view.romIdPreselected, "12AB05  New");
+    EXPECT_EQ(view.shownRomId, "12AB05");
+    EXPECT_EQ(view.parameterLines, (Lines{"0011: Speed \t??"}));
+    // Without that section nothing is selected, as at start.
+    folder.Write("SelectMonitor.ini", "[99FF00]\nVoltsAddress=0x0030\n");
+    logic.ReloadDefinitions();
+    EXPECT_EQ(store.SelectedGroup(), nullptr);
+    EXPECT_EQ(view.romIdPreselected, "null");
+    EXPECT_EQ(view.shownRomId, "-none-");
+    EXPECT_TRUE(view.parameterLines.empty());
+}
+
 TEST_F(MainWindowTest, ReadParametersShowsAndLogsEveryPassUntilStoppedAndAFailedLogWrite) {
     CreateWithUnit();
     memory[0x20] = 0x61;

@@ -1,7 +1,6 @@
 #include "eval_command.h"
 
-#include "formula/formula_evaluator.h"
-#include "formula/formula_status_text.h"
+#include "formula/formula_display.h"
 
 #include <string>
 #include <vector>
@@ -22,21 +21,10 @@ int RunEval(const EvalOptions& options, std::ostream& out, std::ostream& err) {
 
     // As the window does for a parameter: what parsed is evaluated even after a parse
     // error, and a failed evaluation shows the empty value through the format.
-    FormulaEvaluator evaluator;
-    const bool parsed = evaluator.Parse(std::string_view(options.formula));
-    const std::int32_t parseStatus = evaluator.Status();
-    FormulaValue result;
-    (void)evaluator.Evaluate(bound, result);
-    const std::int32_t evaluateStatus = evaluator.Status();
-    out << result.FormatForDisplay(options.format.value_or("")) << "\n";
-    if (!parsed) {
-        err << "korvane-cli: eval: the formula does not parse: " << FormulaStatusText(parseStatus)
-            << "\n";
-        return kExitFailure;
-    }
-    if (evaluateStatus != kFormulaOk) {
-        err << "korvane-cli: eval: the evaluation reports: " << FormulaStatusText(evaluateStatus)
-            << "\n";
+    CompiledFormula formula(options.formula);
+    out << EvaluateForDisplay(formula, bound, options.format.value_or("")).text << "\n";
+    if (const std::string report = FormulaReport(formula); !report.empty()) {
+        err << "korvane-cli: eval: " << report << "\n";
         return kExitFailure;
     }
     return kExitSuccess;
