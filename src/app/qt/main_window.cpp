@@ -4,6 +4,7 @@
 #include "app/dump_dialog_logic.h"
 #include "app/qt/about_box.h"
 #include "app/qt/control_id.h"
+#include "app/qt/definitions_window.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/dump_dialog.h"
 #include "app/qt/message_list_widget.h"
@@ -152,6 +153,10 @@ void MainWindow::BuildMenu() {
     file->addSeparator();
     checksumFile_ = file->addAction(QStringLiteral("Checksum file"));
     dumpMemory_ = file->addAction(QStringLiteral("Dump Memory"));
+    file->addSeparator();
+    definitions_ = file->addAction(QStringLiteral("Definitions..."));
+    definitions_->setEnabled(false);
+    QObject::connect(definitions_, &QAction::triggered, this, [this] { OpenDefinitions(); });
     file->addSeparator();
 #if KORVANE_WITH_GRAPH
     viewLog_ = file->addAction(QStringLiteral("View logfile..."));
@@ -398,6 +403,7 @@ void MainWindow::MarkControls() {
                                      {closeLog_, ids::kMenuCloseLog},
                                      {checksumFile_, ids::kMenuChecksumFile},
                                      {dumpMemory_, ids::kMenuDumpMemory},
+                                     {definitions_, ids::kMenuDefinitions},
                                      {exit_, ids::kMenuExit},
                                      {about_, ids::kMenuAbout}});
 #if KORVANE_WITH_GRAPH
@@ -460,6 +466,23 @@ void MainWindow::Attach(MainActions& actions) {
     onClick(parametersStop_, [a] { a->StopRun(); });
     onClick(write_, [a] { a->WriteMemory(); });
     QObject::connect(&pollTimer_, &QTimer::timeout, this, [a] { a->Tick(); });
+}
+
+void MainWindow::OfferDefinitions(DefinitionsHost& host) {
+    definitionsHost_ = &host;
+    definitions_->setEnabled(true);
+}
+
+DefinitionsWindow& MainWindow::OpenDefinitions() {
+    if (definitionsWindow_ == nullptr) {
+        // Read from the working directory, where the definitions were loaded from.
+        definitionsWindow_ = new DefinitionsWindow(*definitionsHost_, "", this);
+        definitionsWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    definitionsWindow_->show();
+    definitionsWindow_->raise();
+    definitionsWindow_->activateWindow();
+    return *definitionsWindow_;
 }
 
 void MainWindow::SetRunButtons(const RunButtons& buttons) {

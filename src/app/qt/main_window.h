@@ -4,6 +4,7 @@
 #include "app/main_view.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 
@@ -21,6 +22,8 @@ class QRadioButton;
 
 namespace korvane {
 
+class DefinitionsHost;
+class DefinitionsWindow;
 class GraphWindows;
 class MessageListWidget;
 class ParameterTable;
@@ -37,6 +40,10 @@ public:
 
     // Passes the user's actions and the poll timer's ticks to `actions` from now on.
     void Attach(MainActions& actions);
+    // File > "Definitions..." opens the definitions window on `host` from now on.
+    void OfferDefinitions(DefinitionsHost& host);
+    // The definitions window, opened (or brought to the front) as the menu item does.
+    DefinitionsWindow& OpenDefinitions();
 
 #if KORVANE_WITH_GRAPH
     // The graph windows that the View menu opens.
@@ -104,6 +111,7 @@ private:
     QAction* closeLog_ = nullptr;
     QAction* checksumFile_ = nullptr;
     QAction* dumpMemory_ = nullptr;
+    QAction* definitions_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
 #if KORVANE_WITH_GRAPH
@@ -144,6 +152,9 @@ private:
     QLineEdit* writeResult_ = nullptr;
 
     QLabel* logStatus_ = nullptr;
+
+    DefinitionsHost* definitionsHost_ = nullptr;
+    QPointer<DefinitionsWindow> definitionsWindow_;
 };
 
 } // namespace korvane

@@ -13,6 +13,7 @@ namespace korvane {
 WiredMainWindow::WiredMainWindow(const AppContext& context)
     : window_(context), logic_(window_, context) {
     window_.Attach(logic_);
+    window_.OfferDefinitions(logic_);
 #if KORVANE_WITH_GRAPH
     FeedLiveGraph(logic_, window_.Graphs());
 #endif
