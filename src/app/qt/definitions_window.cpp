@@ -27,11 +27,34 @@ QLabel* NewLabel(const QString& text = {}) {
     return label;
 }
 
+// A label for texts that come and go: it wraps them rather than widening the window.
+QLabel* NewShownText(const char* name) {
+    QLabel* label = NewLabel();
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
 QPushButton* NewButton(const QString& text, const char* name) {
     auto* button = new QPushButton(text);
     button->setObjectName(QLatin1String(name));
     return button;
 }
+
+// A byte typed and shown as two hexadecimal digits.
+class HexByteBox final : public QSpinBox {
+public:
+    HexByteBox() {
+        setRange(0, 0xFF);
+        setDisplayIntegerBase(16);
+        setPrefix(QStringLiteral("0x"));
+    }
+
+protected:
+    QString textFromValue(int value) const override {
+        return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+    }
+};
 
 // Add, Remove, Up and Down under a table.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
@@ -65,9 +88,7 @@ DefinitionsWindow::DefinitionsWindow(DefinitionsHost& host, const std::string& f
     top->addWidget(undo_);
     top->addWidget(redo_);
     top->addWidget(save_);
-    notice_ = NewLabel();
-    notice_->setObjectName(QStringLiteral("notice"));
-    notice_->setWordWrap(true);
+    notice_ = NewShownText("notice");
     top->addWidget(notice_, 1);
     layout->addLayout(top);
 
@@ -75,7 +96,7 @@ DefinitionsWindow::DefinitionsWindow(DefinitionsHost& host, const std::string& f
     split->addWidget(BuildMonitorPart());
     split->addWidget(BuildParameterPart());
     split->addWidget(BuildPreviewPart());
-    split->setStretchFactor(1, 1);
+    split->setSizes({330, 440, 430});
     layout->addWidget(split, 1);
 
     layout->addWidget(NewLabel(QStringLiteral("Checks (saving is allowed with them)")));
@@ -86,7 +107,10 @@ DefinitionsWindow::DefinitionsWindow(DefinitionsHost& host, const std::string& f
 
     Connect();
     logic_.OnCreate();
-    resize(1100, 620);
+    for (TextTable* table : {groups_, entries_, parameters_}) {
+        table->resizeColumnToContents(0);
+    }
+    resize(1200, 660);
 }
 
 QWidget* DefinitionsWindow::BuildMonitorPart() {
@@ -130,38 +154,32 @@ QWidget* DefinitionsWindow::BuildParameterPart() {
 QWidget* DefinitionsWindow::BuildPreviewPart() {
     auto* group = new QGroupBox(QStringLiteral("Preview"));
     auto* layout = new QVBoxLayout(group);
-    subject_ = NewLabel();
-    subject_->setObjectName(QStringLiteral("subject"));
-    subject_->setWordWrap(true);
+    subject_ = NewShownText("subject");
     layout->addWidget(subject_);
     auto* last = new QHBoxLayout;
     last->addWidget(NewLabel(QStringLiteral("Last pass:")));
-    lastPass_ = NewLabel();
-    lastPass_->setObjectName(QStringLiteral("lastPass"));
+    lastPass_ = NewShownText("lastPass");
     last->addWidget(lastPass_, 1);
     layout->addLayout(last);
     auto* typed = new QHBoxLayout;
     typed->addWidget(NewLabel(QStringLiteral("Byte:")));
-    byte_ = new QSpinBox;
+    byte_ = new HexByteBox;
     byte_->setObjectName(QStringLiteral("byte"));
-    byte_->setRange(0, 0xFF);
-    byte_->setDisplayIntegerBase(16);
-    byte_->setPrefix(QStringLiteral("0x"));
     typed->addWidget(byte_);
-    typed_ = NewLabel();
-    typed_->setObjectName(QStringLiteral("typed"));
+    typed_ = NewShownText("typed");
     typed->addWidget(typed_, 1);
     layout->addLayout(typed);
     auto* read = new QHBoxLayout;
     readNow_ = NewButton(QStringLiteral("Read now"), "readNow");
     read->addWidget(readNow_);
-    readNowResult_ = NewLabel();
-    readNowResult_->setObjectName(QStringLiteral("readNowResult"));
+    readNowResult_ = NewShownText("readNowResult");
     read->addWidget(readNowResult_, 1);
     layout->addLayout(read);
     sweep_ = new TextTable(sweepModel_);
     sweep_->setObjectName(QStringLiteral("sweep"));
     sweep_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sweep_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("0xFF")) * 2);
+    sweep_->setColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("0000000000 rpm")));
     layout->addWidget(sweep_, 1);
     return group;
 }
