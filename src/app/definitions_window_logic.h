@@ -45,6 +45,9 @@ public:
     void ReadNow() override;
     void Save() override;
 
+    // The main window showed a Read Parameters pass: the preview takes its bytes.
+    void PassShown() { ShowPreview(); }
+
     // The files' texts as edited.
     DefinitionTexts Texts() const { return {parameters_.Text(), monitor_.Text()}; }
 

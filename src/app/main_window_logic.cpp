@@ -260,7 +260,7 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
                                       session->ParameterPassCount(), firstPass, switches);
         },
         [this, finished, firstPass](const ParameterPassResult& pass) {
-            logic_.view_.ShowParameterPass(pass);
+            // The bytes are kept first, so a window the view updates with the pass sees them.
             if (pass.read) {
                 logic_.lastPassBytes_.clear();
                 for (const ParameterReading& parameter : pass.parameters) {
@@ -269,6 +269,7 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
                     }
                 }
             }
+            logic_.view_.ShowParameterPass(pass);
             if (logic_.parameterPassObserver_) {
                 logic_.parameterPassObserver_(pass, firstPass);
             }

@@ -100,6 +100,12 @@ TEST_F(DefinitionsWindowTest, ThePreviewFollowsTypingForTheLastPassATypedByteAnd
     ASSERT_EQ(view.preview.sweep.size(), 256U);
     EXPECT_EQ(view.preview.sweep[0xFF], (PreviewValue{"0xFF", "510", ""}));
     EXPECT_EQ(view.preview.typed.value, "84");
+    // Each pass the main window shows brings its bytes.
+    memory[0x10] = 3;
+    main.ReadParameters();
+    main.Tick();
+    logic.PassShown();
+    EXPECT_EQ(view.preview.lastPass, "0x03 -> 6");
     // Typing changes no file; a parameter the last pass did not read says so.
     EXPECT_EQ(logic.Texts().parameters, folder.Read("paramdef.ini"));
     logic.ChooseParameter(3); // Twice

@@ -573,6 +573,9 @@ void MainWindow::ShowSwitchRow(SwitchRow& row, const std::optional<std::uint8_t>
 
 void MainWindow::ShowParameterPass(const ParameterPassResult& pass) {
     parameters_->ShowPass(pass);
+    if (definitionsWindow_ != nullptr && pass.read) {
+        definitionsWindow_->Logic().PassShown();
+    }
     if (pass.read) {
         ShowSwitchRow(inputSwitches_, pass.switches.input);
         ShowSwitchRow(ioSwitches_, pass.switches.io);
