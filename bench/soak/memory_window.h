@@ -47,7 +47,10 @@ public:
     std::string WriteDataText() const override { return {}; }
     std::string InputSwitchAddressText() const override { return "0000"; }
     std::string IoSwitchAddressText() const override { return "0001"; }
+    std::string PortNameText() const override { return "COM1"; }
     void OpenAboutBox() override {}
+    void OpenConnectionCheckDialog(const std::string& /*portName*/,
+                                   bool /*readRunActive*/) override {}
     void OpenDumpDialog(DumpSettings& /*settings*/, std::function<void()> afterClose) override {
         if (afterClose) {
             afterClose();

@@ -79,12 +79,17 @@ public:
     virtual std::string WriteDataText() const = 0;
     virtual std::string InputSwitchAddressText() const = 0;
     virtual std::string IoSwitchAddressText() const = 0;
+    // The port name in the port list, as chosen or typed.
+    virtual std::string PortNameText() const = 0;
 
     // Opens the About box, or the dump dialog on these settings, modally; `afterClose`
     // runs once the dump dialog has closed. The call may return before that: this window
     // then stays closed to the user but its timer goes on.
     virtual void OpenAboutBox() = 0;
     virtual void OpenDumpDialog(DumpSettings& settings, std::function<void()> afterClose) = 0;
+    // Opens the connection check dialog for this port, modally; it says to stop a Read run
+    // that is active instead of checking.
+    virtual void OpenConnectionCheckDialog(const std::string& portName, bool readRunActive) = 0;
     // Closes the window, which ends the program.
     virtual void Close() = 0;
 };
@@ -112,6 +117,8 @@ public:
     virtual void ChecksumFile() = 0;
     virtual void DumpMemory() = 0;
     virtual void About() = 0;
+    // Help > Check connection...
+    virtual void CheckConnection() = 0;
     virtual void Exit() = 0;
     // A tick of the poll timer.
     virtual void Tick() = 0;

@@ -136,6 +136,13 @@ void MainWindowLogic::DumpMemory() {
     });
 }
 
+void MainWindowLogic::CheckConnection() {
+    const RunState state = runs_.State();
+    const bool readRunActive =
+        state == RunState::ReadMemoryRunning || state == RunState::ReadParametersRunning;
+    view_.OpenConnectionCheckDialog(ItemText(view_.PortNameText()), readRunActive);
+}
+
 void MainWindowLogic::ChoosePort(const std::string& typedOrChosen) {
     const std::string name = ItemText(typedOrChosen);
     UnitSession* session = context_.session;

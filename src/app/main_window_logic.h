@@ -43,6 +43,7 @@ public:
     void ChecksumFile() override;
     void DumpMemory() override;
     void About() override { view_.OpenAboutBox(); }
+    void CheckConnection() override;
     void Exit() override { view_.Close(); }
     void Tick() override { runs_.OnTick(); }
 

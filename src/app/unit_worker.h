@@ -17,6 +17,9 @@ public:
     // Runs `work` on the worker after everything posted before it, then `done` on the
     // window's thread.
     virtual void Post(std::function<void()> work, std::function<void()> done) = 0;
+    // Called by work under way to show how far it got: runs `news` on the window's thread,
+    // in the order reported and before the work's own completion.
+    virtual void Report(std::function<void()> news) = 0;
 };
 
 // Runs the work and its completion at once on the calling thread: for the tests of the
@@ -27,6 +30,7 @@ public:
         work();
         done();
     }
+    void Report(std::function<void()> news) override { news(); }
 };
 
 // Runs `work` on the worker and hands its result to `done` on the window's thread.

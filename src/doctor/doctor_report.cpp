@@ -1,5 +1,7 @@
 #include "doctor/doctor_report.h"
 
+#include <fstream>
+
 namespace korvane {
 
 namespace {
@@ -52,6 +54,13 @@ std::string DoctorReportText(const DoctorRun& run, const std::string& version,
         text += line + "\n";
     }
     return text;
+}
+
+bool WriteDoctorReport(const std::string& path, const DoctorRun& run, const std::string& version) {
+    std::ofstream report(path, std::ios::binary | std::ios::trunc);
+    report << DoctorReportText(run, version, SystemDescription());
+    report.close();
+    return static_cast<bool>(report);
 }
 
 } // namespace korvane

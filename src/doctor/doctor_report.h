@@ -20,4 +20,8 @@ std::string VerdictLine(const DoctorRun& run);
 std::string DoctorReportText(const DoctorRun& run, const std::string& version,
                              const std::string& system);
 
+// Writes that report for this system into `path`, replacing what was there; false when the
+// file could not be written whole.
+bool WriteDoctorReport(const std::string& path, const DoctorRun& run, const std::string& version);
+
 } // namespace korvane

@@ -312,6 +312,8 @@ TEST_F(MainWindowTest, UnitAndMenuActions) {
 
     view.parametersRepeat = true;
     logic.ReadParameters();
+    // The connection check is told of the run, to ask for it to be stopped first.
+    logic.CheckConnection();
     // Ticks from the About box keep a run going.
     view.onModal = [this](const std::string&) { Ticks(2); };
     logic.About();
@@ -324,10 +326,13 @@ TEST_F(MainWindowTest, UnitAndMenuActions) {
     DumpSettings* settings = view.dumpSettings;
     logic.DumpMemory();
     EXPECT_EQ(view.dumpSettings, settings);
-    EXPECT_EQ(view.modalDialogs, (Lines{"About", "Dump", "Dump"}));
     EXPECT_EQ(logic.Unit(), UnitType::Ecu);
     EXPECT_EQ(view.unit, UnitType::Ecu);
     EXPECT_EQ(logic.Runs().State(), RunState::Idle);
+    logic.CheckConnection();
+    EXPECT_EQ(view.modalDialogs,
+              (Lines{"Check connection", "About", "Dump", "Dump", "Check connection"}));
+    EXPECT_EQ(view.connectionChecks, (Lines{"COM3 during a Read run", "COM3"}));
 
     logic.ChecksumFile();
     ASSERT_EQ(view.fileDialogs.size(), 1U);

@@ -15,6 +15,8 @@ public:
     void Post(std::function<void()> work, std::function<void()> done) override {
         jobs_.emplace_back(std::move(work), std::move(done));
     }
+    // News comes while the test runs the work, as it is reported.
+    void Report(std::function<void()> news) override { news(); }
     // Runs the oldest piece of work and its completion; false when none waits.
     bool RunNext() {
         if (jobs_.empty()) {

@@ -74,11 +74,16 @@ public:
     std::string WriteDataText() const override { return writeData; }
     std::string InputSwitchAddressText() const override { return inputSwitchAddress; }
     std::string IoSwitchAddressText() const override { return ioSwitchAddress; }
+    std::string PortNameText() const override { return chosenPort; }
     // The dialog is over when onModal returns.
     void OpenAboutBox() override { Modal("About", {}); }
     void OpenDumpDialog(DumpSettings& settings, std::function<void()> afterClose) override {
         dumpSettings = &settings;
         Modal("Dump", std::move(afterClose));
+    }
+    void OpenConnectionCheckDialog(const std::string& portName, bool readRunActive) override {
+        connectionChecks.push_back(portName + (readRunActive ? " during a Read run" : ""));
+        Modal("Check connection", {});
     }
     void Close() override { ++closeRequests; }
 
@@ -114,6 +119,8 @@ public:
     std::vector<std::string> modalDialogs;
     std::function<void(const std::string&)> onModal;
     DumpSettings* dumpSettings = nullptr;
+    // The port of each connection check opened, and whether a Read run was active.
+    std::vector<std::string> connectionChecks;
     int closeRequests = 0;
 
 private:

@@ -2,12 +2,12 @@
 // the step that says so, the verdict and the exit code. No time passes: the clock counts.
 
 #include "cli_process.h"
+#include "doctor/played_system.h"
 #include "doctor_command.h"
 #include "link/fake_device.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -16,35 +16,9 @@ namespace korvane::cli {
 namespace {
 
 using fakes::Bytes;
-
-class PlayedTree final : public DeviceTree {
-public:
-    std::map<std::string, std::string> attributes;
-    std::map<std::string, std::string> links;
-
-    std::optional<std::string> Attribute(const std::string& path) const override {
-        const auto it = attributes.find(path);
-        return it == attributes.end() ? std::nullopt : std::optional<std::string>(it->second);
-    }
-    std::string LinkName(const std::string& path) const override {
-        const auto it = links.find(path);
-        return it == links.end() ? std::string() : it->second;
-    }
-};
-
-class PlayedNodes final : public DeviceNodes {
-public:
-    DeviceNode node{false, "/dev/ttyUSB0", true};
-    DeviceAccess access{"dialout", true, true, true};
-    std::vector<DeviceHolder> holders;
-
-    DeviceNode Inspect(const std::string& /*path*/) const override { return node; }
-    DeviceAccess Access(const std::string& /*device*/) const override { return access; }
-    std::vector<DeviceHolder> Holders(const std::string& /*device*/) const override {
-        return holders;
-    }
-    std::string RegistryDeviceName(const std::string& /*portName*/) const override { return {}; }
-};
+using fakes::FtdiAdapter;
+using fakes::PlayedNodes;
+using fakes::PlayedTree;
 
 class PlayedPort final : public DoctorPort {
 public:
@@ -106,14 +80,6 @@ struct Scenario {
 
 void PrintTo(const Scenario& scenario, std::ostream* os) {
     *os << scenario.name;
-}
-
-// An FTDI adapter as the device tree shows it, with its latency timer at 1 ms.
-void FtdiAdapter(PlayedTree& tree) {
-    tree.links["class/tty/ttyUSB0/device/driver"] = "ftdi_sio";
-    tree.attributes["class/tty/ttyUSB0/device/../../idVendor"] = "0403";
-    tree.attributes["class/tty/ttyUSB0/device/../../idProduct"] = "6001";
-    tree.attributes["class/tty/ttyUSB0/device/latency_timer"] = "1";
 }
 
 class Doctor : public ::testing::TestWithParam<Scenario> {};

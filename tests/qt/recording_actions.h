@@ -85,6 +85,7 @@ public:
     void ChecksumFile() override { Add("ChecksumFile"); }
     void DumpMemory() override { Add("DumpMemory"); }
     void About() override { Add("About"); }
+    void CheckConnection() override { Add("CheckConnection"); }
     void Exit() override { Add("Exit"); }
     void Tick() override { ++ticks; }
 

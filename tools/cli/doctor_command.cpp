@@ -7,8 +7,6 @@
 #include "doctor/serial_doctor_port.h"
 #include "stop_signal.h"
 
-#include <fstream>
-
 namespace korvane::cli {
 
 namespace {
@@ -37,10 +35,7 @@ int RunDoctorOn(const CliOptions& options, const SystemSeams& system, DoctorPort
     out << VerdictLine(run) << '\n';
     if (options.doctor.reportFile) {
         const std::string& file = *options.doctor.reportFile;
-        std::ofstream report(file, std::ios::binary | std::ios::trunc);
-        report << DoctorReportText(run, KORVANE_VERSION_TEXT, SystemDescription());
-        report.close();
-        if (!report) {
+        if (!WriteDoctorReport(file, run, KORVANE_VERSION_TEXT)) {
             return Fail(err, "doctor", "cannot write the report " + file);
         }
         err << "korvane-cli: doctor: report written to " << file << '\n';

@@ -1,8 +1,10 @@
 #include "app/qt/main_window.h"
 
+#include "app/connection_check_logic.h"
 #include "app/dialog_utils.h"
 #include "app/dump_dialog_logic.h"
 #include "app/qt/about_box.h"
+#include "app/qt/connection_check_dialog.h"
 #include "app/qt/control_id.h"
 #include "app/qt/definitions_window.h"
 #include "app/qt/dialogs.h"
@@ -172,6 +174,8 @@ void MainWindow::BuildMenu() {
     QObject::connect(graph_, &QAction::triggered, graphs_, &GraphWindows::ShowLiveGraph);
 #endif
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    checkConnection_ = help->addAction(QStringLiteral("Check connection..."));
+    help->addSeparator();
     about_ = help->addAction(QStringLiteral("About"));
 }
 
@@ -405,7 +409,8 @@ void MainWindow::MarkControls() {
                                      {dumpMemory_, ids::kMenuDumpMemory},
                                      {definitions_, ids::kMenuDefinitions},
                                      {exit_, ids::kMenuExit},
-                                     {about_, ids::kMenuAbout}});
+                                     {about_, ids::kMenuAbout},
+                                     {checkConnection_, ids::kMenuCheckConnection}});
 #if KORVANE_WITH_GRAPH
     controls.insert(controls.end(), {{viewLog_, ids::kMenuViewLog}, {graph_, ids::kMenuGraph}});
 #endif
@@ -441,6 +446,7 @@ void MainWindow::Attach(MainActions& actions) {
     onMenu(dumpMemory_, [a] { a->DumpMemory(); });
     onMenu(exit_, [a] { a->Exit(); });
     onMenu(about_, [a] { a->About(); });
+    onMenu(checkConnection_, [a] { a->CheckConnection(); });
     onClick(scanPorts_, [a] { a->ScanPorts(); });
     onClick(getRomId_, [a] { a->GetRomId(); });
     // Typing and a choice confirmed from the list act; what the program does does not.
@@ -614,6 +620,10 @@ std::string MainWindow::IoSwitchAddressText() const {
     return ioSwitches_.address->text().toStdString();
 }
 
+std::string MainWindow::PortNameText() const {
+    return ports_->currentText().toStdString();
+}
+
 void MainWindow::OpenAboutBox() {
     auto* about = new AboutBox(this);
     about->setAttribute(Qt::WA_DeleteOnClose);
@@ -633,6 +643,18 @@ void MainWindow::OpenDumpDialog(DumpSettings& settings, std::function<void()> af
                              afterClose();
                          }
                      });
+    logic->OnCreate();
+    dialog->open();
+}
+
+void MainWindow::OpenConnectionCheckDialog(const std::string& portName, bool readRunActive) {
+    auto* dialog = new ConnectionCheckDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // As the dump dialog's: the presenter goes with its dialog. Its going stops checks
+    // still under way, so closing the main window does not wait for all of them.
+    auto logic = std::make_shared<ConnectionCheckLogic>(*dialog, context_, portName, readRunActive);
+    dialog->Attach(*logic);
+    QObject::connect(dialog, &QDialog::finished, dialog, [logic] {});
     logic->OnCreate();
     dialog->open();
 }

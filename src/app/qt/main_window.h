@@ -32,7 +32,8 @@ class UpDownSpinBox;
 // The program's main window: the controls of template 1000 laid out as the template
 // places them, showing what its presenter tells it and passing the user's actions on.
 // Closing it (close box, system menu, Alt+F4, Exit) always succeeds and stops its timer
-// first, so that no tick follows. The dump dialog it opens works on `context`.
+// first, so that no tick follows. The dump and connection check dialogs it opens work on
+// `context`.
 class MainWindow final : public QMainWindow, public MainView {
 public:
     explicit MainWindow(const AppContext& context);
@@ -78,8 +79,10 @@ public:
     std::string WriteDataText() const override;
     std::string InputSwitchAddressText() const override;
     std::string IoSwitchAddressText() const override;
+    std::string PortNameText() const override;
     void OpenAboutBox() override;
     void OpenDumpDialog(DumpSettings& settings, std::function<void()> afterClose) override;
+    void OpenConnectionCheckDialog(const std::string& portName, bool readRunActive) override;
     void Close() override;
 
 protected:
@@ -114,6 +117,7 @@ private:
     QAction* definitions_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
+    QAction* checkConnection_ = nullptr;
 #if KORVANE_WITH_GRAPH
     QAction* viewLog_ = nullptr;
     QAction* graph_ = nullptr;

@@ -28,6 +28,11 @@ void ThreadWorker::Post(std::function<void()> work, std::function<void()> done) 
     wake_.notify_one();
 }
 
+void ThreadWorker::Report(std::function<void()> news) {
+    // Queued behind the completions and news before it; dropped with the worker.
+    QMetaObject::invokeMethod(&receiver_, std::move(news), Qt::QueuedConnection);
+}
+
 void ThreadWorker::Run() {
     for (;;) {
         Job job;

@@ -24,6 +24,7 @@ public:
     ThreadWorker& operator=(const ThreadWorker&) = delete;
 
     void Post(std::function<void()> work, std::function<void()> done) override;
+    void Report(std::function<void()> news) override;
 
 private:
     struct Job {
