@@ -16,7 +16,7 @@ namespace korvane {
 
 namespace {
 
-enum Column { kMark, kCheck, kFinding, kFix, kColumns };
+enum Column { kMark, kCheck, kFinding, kColumns };
 
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
@@ -51,18 +51,13 @@ ConnectionCheckDialog::ConnectionCheckDialog(QWidget* owner) : QDialog(owner) {
     steps_ = new QTreeWidget;
     steps_->setObjectName(QStringLiteral("steps"));
     steps_->setColumnCount(kColumns);
-    steps_->setHeaderLabels({QString(), QStringLiteral("Check"), QStringLiteral("Finding"),
-                             QStringLiteral("What to do")});
-    steps_->setWordWrap(true);
-    steps_->setUniformRowHeights(false);
+    steps_->setHeaderLabels({QString(), QStringLiteral("Check"), QStringLiteral("Finding")});
     steps_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Findings and fixes are whole sentences: the list scrolls rather than cut them short.
     QHeaderView& header = *steps_->header();
+    header.setSectionResizeMode(QHeaderView::ResizeToContents);
     header.setStretchLastSection(false);
-    header.setSectionResizeMode(kMark, QHeaderView::ResizeToContents);
-    header.setSectionResizeMode(kCheck, QHeaderView::ResizeToContents);
-    header.setSectionResizeMode(kFinding, QHeaderView::Stretch);
-    header.setSectionResizeMode(kFix, QHeaderView::Stretch);
-    du.MinimumSize(*steps_, 420, 150);
+    du.MinimumSize(*steps_, 520, 160);
 
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
     cancel_->setObjectName(QStringLiteral("cancel"));
@@ -121,21 +116,18 @@ void ConnectionCheckDialog::AddStep(const DoctorStep& step) {
     row->setText(kMark, QString::fromLatin1(MarkText(step.mark)));
     row->setText(kCheck, ToQt(step.title));
     row->setText(kFinding, ToQt(step.finding));
-    row->setText(kFix, ToQt(step.fix));
-    if (!step.cause.empty()) {
-        row->setToolTip(kFix, ToQt("cause: " + step.cause));
-    }
-    row->setToolTip(kFinding, ToQt(step.finding));
-    // What the finding rests on, one fact a line, and the likely cause below it; open
+    // What the finding rests on, one fact a line, then the likely cause and the fix; open
     // where something is to be done.
     std::vector<std::string> below = step.evidence;
     if (!step.cause.empty()) {
         below.push_back("cause: " + step.cause);
     }
+    if (!step.fix.empty()) {
+        below.push_back("fix: " + step.fix);
+    }
     for (const std::string& fact : below) {
         auto* line = new QTreeWidgetItem(row);
         line->setText(kFinding, ToQt(fact));
-        line->setToolTip(kFinding, ToQt(fact));
     }
     row->setExpanded(step.mark == StepMark::Failed || step.mark == StepMark::Warning);
     steps_->scrollToItem(row);

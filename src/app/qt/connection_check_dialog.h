@@ -10,9 +10,10 @@ class QTreeWidget;
 
 namespace korvane {
 
-// Help > Check connection...: a status line, the checks as they end (a mark, the check,
-// the finding and the fix, with the evidence below each), and Cancel, Save report... and
-// Close. Escape and the close box are Close, which its presenter carries out.
+// Help > Check connection...: a status line, the checks as they end (a mark, the check and
+// the finding, with the evidence, the cause and the fix below each), and Cancel,
+// Save report... and Close. Escape and the close box are Close, which its presenter
+// carries out.
 class ConnectionCheckDialog final : public QDialog, public ConnectionCheckView {
 public:
     explicit ConnectionCheckDialog(QWidget* owner = nullptr);
