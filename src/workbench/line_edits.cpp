@@ -6,13 +6,19 @@ namespace korvane {
 
 namespace {
 
+// The line end for a line that comes to stand before another. A CR ending its text (only a
+// last line can have one) would fold into a lone line feed, so it gets CR LF and keeps it.
+std::string EndingFor(const std::string& text, const std::string& usual) {
+    return !text.empty() && text.back() == '\r' ? "\r\n" : usual;
+}
+
 void InsertWhole(std::vector<TextLine>& lines, std::size_t before, TextLine line) {
     const std::string usual = UsualLineEnding(lines);
     if (before == lines.size() && !lines.empty() && lines.back().ending.empty()) {
-        lines.back().ending = usual;
+        lines.back().ending = EndingFor(lines.back().text, usual);
         line.ending.clear();
     } else if (line.ending.empty()) {
-        line.ending = usual;
+        line.ending = EndingFor(line.text, usual);
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(before), std::move(line));
 }
@@ -32,7 +38,7 @@ void MoveLine(std::vector<TextLine>& lines, std::size_t from, std::size_t before
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(from));
     if (line.ending.empty()) {
         // The last line moves up: it will stand before another.
-        line.ending = usual;
+        line.ending = EndingFor(line.text, usual);
     }
     InsertWhole(lines, before > from ? before - 1 : before, std::move(line));
 }
