@@ -32,8 +32,8 @@ ConnectionCheckLogic::~ConnectionCheckLogic() {
 }
 
 void ConnectionCheckLogic::OnCreate() {
-    view_.SetButtons(false, false);
     if (readRunActive_) {
+        view_.SetButtons(false, false);
         view_.ShowStatus("A Read run is active: stop it first, then check the connection.");
         return;
     }
