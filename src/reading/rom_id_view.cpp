@@ -24,10 +24,13 @@ RomIdView MakeRomIdView(const DefinitionStore& definitions) {
     view.romId = definitions.SelectedRomIdText();
     DefinitionStore::AddressMap map;
     definitions.SelectedAddressMap(map);
+    const RomIdGroup* group = definitions.SelectedGroup();
     for (const auto& [address, name] : map) {
-        view.parameters.push_back({address, name});
+        const ParameterDefinition* parameter =
+            group != nullptr ? group->FindParameter(name) : nullptr;
+        view.parameters.push_back({address, name, parameter != nullptr ? parameter->Format() : ""});
     }
-    if (const RomIdGroup* group = definitions.SelectedGroup(); group != nullptr) {
+    if (group != nullptr) {
         view.inputSwitchAddress = SwitchAddressText(*group, "InputSwitches", "0000");
         view.ioSwitchAddress = SwitchAddressText(*group, "IOSwitches", "0001");
     }

@@ -14,6 +14,8 @@ class DefinitionStore;
 struct RomIdParameter {
     std::uint32_t address = 0;
     std::string name;
+    // Its display format, which tells before any pass whether it shows a quantity.
+    std::string format;
 };
 
 // What the window shows of the selected ROM-ID group.

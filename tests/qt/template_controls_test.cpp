@@ -172,7 +172,8 @@ TEST_F(ShownMainWindow, TabKeyVisitsTheOperableControlsInTemplateOrder) {
     EXPECT_EQ(TabChain(window, first), expected);
 
     // The lists pass Tab on rather than keeping it for their rows, rows shown or not.
-    Find<ParameterTable>(m::kParamList).ShowPlaceholders({{0x1234, "Speed"}, {0x1235, "Temp"}});
+    Find<ParameterTable>(m::kParamList)
+        .ShowPlaceholders({{0x1234, "Speed", "%d"}, {0x1235, "Temp", "%d"}});
     for (const int list : {m::kMemList, m::kParamList}) {
         Find<QWidget>(list).setFocus();
         QTest::keyClick(&Find<QWidget>(list), Qt::Key_Tab);

@@ -62,13 +62,14 @@ TEST_F(MainWindowActions, WhatThePresenterShowsReportsNothing) {
     EXPECT_TRUE(Find<QRadioButton>(m::kModeBlocks).isChecked()); // the groups are independent
     window.ShowPorts({"COM3", "COM1"}, "COM3");
     window.ShowRomIds({"null", "12AB05"}, "null");
-    window.ShowRomIdView({"12AB05", {{0x10, "Volts"}}, "0020", "0001"});
+    window.ShowRomIdView({"12AB05", {{0x10, "Volts", "%.1f V"}}, "0020", "0001"});
     window.ShowRomIdText("A1B2C3");
     EXPECT_THAT(actions.actions, IsEmpty());
 }
 
 TEST_F(MainWindowActions, APassShowsItsTableAndEachSwitchBitInItsBoxAndPlaceholdersBeforeIt) {
-    window.ShowRomIdView({"12AB05", {{0x10, "Volts"}, {0x20, "InputSwitches"}}, "0020", "0001"});
+    window.ShowRomIdView(
+        {"12AB05", {{0x10, "Volts", "%.1f V"}, {0x20, "InputSwitches", "0x%02X"}}, "0020", "0001"});
     const auto& table = Find<ParameterTable>(m::kParamList);
     EXPECT_EQ(table.Lines(), QStringList({"0010: Volts \t??", "0020: InputSwitches \t??"}));
     EXPECT_EQ(Find<QLineEdit>(m::kInputSwitchAddress).text(), "0020");
