@@ -123,6 +123,13 @@ void MainWindowLogic::ShowLogFailure(bool failed) {
     view_.ShowLogStatus("Write failed: " + logFileName_);
 }
 
+void MainWindowLogic::ShowRomIdView(const RomIdView& view) {
+    view_.ShowRomIdView(view);
+    for (const auto& observer : romIdViewObservers_) {
+        observer(view);
+    }
+}
+
 void MainWindowLogic::ChecksumFile() {
     ChecksumFileCommand(view_, context_.programDirectory);
 }
@@ -172,7 +179,7 @@ void MainWindowLogic::ChooseRomId(const std::string& typedOrChosen) {
             session->Definitions().SelectRomId(text);
             return MakeRomIdView(session->Definitions());
         },
-        [this](const RomIdView& view) { view_.ShowRomIdView(view); });
+        [this](const RomIdView& view) { ShowRomIdView(view); });
 }
 
 void MainWindowLogic::ReadAddress(std::uint32_t address,
@@ -200,7 +207,7 @@ void MainWindowLogic::ReloadDefinitions() {
                  view_.AddMessage(line);
              }
              view_.ShowRomIds(reload.romIds, reload.preselect);
-             view_.ShowRomIdView(reload.view);
+             ShowRomIdView(reload.view);
          });
 }
 
@@ -248,7 +255,7 @@ void MainWindowLogic::Passes::RequestRomId(std::function<void()> finished) {
         [this, finished](const std::pair<RomIdOutcome, RomIdView>& result) {
             // A ROM ID read also brings the view in line with the selection it made.
             if (result.first.kind == RomIdOutcome::Kind::Read) {
-                logic_.view_.ShowRomIdView(result.second);
+                logic_.ShowRomIdView(result.second);
             }
             logic_.view_.ShowRomIdText(RomIdOutcomeText(result.first));
             finished();
@@ -277,8 +284,8 @@ void MainWindowLogic::Passes::ReadParameters(bool firstPass, std::function<void(
                 }
             }
             logic_.view_.ShowParameterPass(pass);
-            if (logic_.parameterPassObserver_) {
-                logic_.parameterPassObserver_(pass, firstPass);
+            for (const auto& observer : logic_.parameterPassObservers_) {
+                observer(pass, firstPass);
             }
             finished();
         });

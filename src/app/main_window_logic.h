@@ -9,10 +9,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
 struct ParameterPassResult;
+struct RomIdView;
 
 // The presenter of the main window: loads the definitions and opens the port when the
 // window is created, turns every user action into its action, and runs the reading passes
@@ -57,11 +59,16 @@ public:
     const RunControl& Runs() const { return runs_; }
     const std::string& LogFileName() const { return logFileName_; }
 
-    // Called with every Read Parameters pass once the window shows it, and whether it was
-    // the first pass of its run.
+    // Each observer is called with every Read Parameters pass once the window shows it, and
+    // whether it was the first pass of its run.
     using ParameterPassObserver = std::function<void(const ParameterPassResult&, bool firstPass)>;
     void ObserveParameterPasses(ParameterPassObserver observer) {
-        parameterPassObserver_ = std::move(observer);
+        parameterPassObservers_.push_back(std::move(observer));
+    }
+    // Each observer is called with the selected ROM-ID group whenever the window shows it.
+    using RomIdViewObserver = std::function<void(const RomIdView&)>;
+    void ObserveRomIdViews(RomIdViewObserver observer) {
+        romIdViewObservers_.push_back(std::move(observer));
     }
 
 private:
@@ -84,6 +91,7 @@ private:
 
     void Scan(int preferredPort);
     void ShowLogFailure(bool failed);
+    void ShowRomIdView(const RomIdView& view);
 
     MainView& view_;
     const AppContext& context_;
@@ -92,7 +100,8 @@ private:
     DumpSettings dump_;
     Passes passes_{*this};
     RunControl runs_{view_, passes_};
-    ParameterPassObserver parameterPassObserver_;
+    std::vector<ParameterPassObserver> parameterPassObservers_;
+    std::vector<RomIdViewObserver> romIdViewObservers_;
     std::map<std::string, std::uint8_t> lastPassBytes_;
     // A failed log write has been shown in the status line.
     bool logFailureShown_ = false;

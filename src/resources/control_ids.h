@@ -22,6 +22,8 @@ inline constexpr int kMenuChecksumFile = 2004;
 // The graph windows, beyond the original menu.
 inline constexpr int kMenuViewLog = 2005;
 inline constexpr int kMenuGraph = 2006;
+// The dashboard of large readouts.
+inline constexpr int kMenuDashboard = 2007;
 // Help > Check connection...
 inline constexpr int kMenuCheckConnection = 2008;
 // The definitions window.

@@ -6,6 +6,8 @@
 #include "app/qt/about_box.h"
 #include "app/qt/connection_check_dialog.h"
 #include "app/qt/control_id.h"
+#include "app/qt/dashboard/dashboard_settings_file.h"
+#include "app/qt/dashboard/dashboard_window.h"
 #include "app/qt/definitions_window.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/dump_dialog.h"
@@ -165,14 +167,22 @@ void MainWindow::BuildMenu() {
     file->addSeparator();
 #endif
     exit_ = file->addAction(QStringLiteral("Exit"));
-#if KORVANE_WITH_GRAPH
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+#if KORVANE_WITH_GRAPH
     graph_ = view->addAction(QStringLiteral("Graph"));
     // The graph windows are the window's own: the presenter only feeds the live graph.
     graphs_ = new GraphWindows(*this);
     QObject::connect(viewLog_, &QAction::triggered, graphs_, [this] { graphs_->ViewLogFile(); });
     QObject::connect(graph_, &QAction::triggered, graphs_, &GraphWindows::ShowLiveGraph);
 #endif
+    // Like the graph, the dashboard is the window's own and fed by the presenter.
+    dashboardItem_ = view->addAction(QStringLiteral("Dashboard"));
+    dashboard_ = new DashboardWindow(this, DashboardSettingsPath());
+    QObject::connect(dashboardItem_, &QAction::triggered, dashboard_, [this] {
+        dashboard_->show();
+        dashboard_->raise();
+        dashboard_->activateWindow();
+    });
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     checkConnection_ = help->addAction(QStringLiteral("Check connection..."));
     help->addSeparator();
@@ -410,7 +420,8 @@ void MainWindow::MarkControls() {
                                      {definitions_, ids::kMenuDefinitions},
                                      {exit_, ids::kMenuExit},
                                      {about_, ids::kMenuAbout},
-                                     {checkConnection_, ids::kMenuCheckConnection}});
+                                     {checkConnection_, ids::kMenuCheckConnection},
+                                     {dashboardItem_, ids::kMenuDashboard}});
 #if KORVANE_WITH_GRAPH
     controls.insert(controls.end(), {{viewLog_, ids::kMenuViewLog}, {graph_, ids::kMenuGraph}});
 #endif

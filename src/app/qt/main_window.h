@@ -22,6 +22,7 @@ class QRadioButton;
 
 namespace korvane {
 
+class DashboardWindow;
 class DefinitionsHost;
 class DefinitionsWindow;
 class GraphWindows;
@@ -45,6 +46,9 @@ public:
     void OfferDefinitions(DefinitionsHost& host);
     // The definitions window, opened (or brought to the front) as the menu item does.
     DefinitionsWindow& OpenDefinitions();
+
+    // The dashboard that View > "Dashboard" opens.
+    DashboardWindow& Dashboard() const { return *dashboard_; }
 
 #if KORVANE_WITH_GRAPH
     // The graph windows that the View menu opens.
@@ -118,6 +122,8 @@ private:
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
     QAction* checkConnection_ = nullptr;
+    QAction* dashboardItem_ = nullptr;
+    DashboardWindow* dashboard_ = nullptr;
 #if KORVANE_WITH_GRAPH
     QAction* viewLog_ = nullptr;
     QAction* graph_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/qt/wired_main_window.h"
 
+#include "app/qt/dashboard/dashboard_feed.h"
+
 #if KORVANE_WITH_GRAPH
 #include "app/qt/live_graph_feed.h"
 #endif
@@ -17,6 +19,7 @@ WiredMainWindow::WiredMainWindow(const AppContext& context)
 #if KORVANE_WITH_GRAPH
     FeedLiveGraph(logic_, window_.Graphs());
 #endif
+    FeedDashboard(logic_, window_.Dashboard());
     logic_.OnCreate();
 }
 

@@ -6,9 +6,9 @@
 namespace korvane {
 
 // The main window with its presenter, wired to each other: the user's actions and the
-// poll timer reach the presenter, the presenter's Read Parameters passes reach the live
-// graph where the window has one. Building it creates the window (loading the definitions and
-// opening the port); it is not shown yet.
+// poll timer reach the presenter, the presenter's ROM-ID groups and Read Parameters passes
+// reach the dashboard, and the passes the live graph where the window has one. Building it
+// creates the window (loading the definitions and opening the port); it is not shown yet.
 class WiredMainWindow {
 public:
     explicit WiredMainWindow(const AppContext& context);

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/qt/connection_check_dialog.h"
+#include "app/qt/dashboard/dashboard_window.h"
 #include "app/qt/graph/chart_panel.h"
 #include "app/qt/graph/graph_windows.h"
 #include "app/qt/graph/live_graph_window.h"
@@ -136,6 +137,11 @@ TEST_F(WindowWithSimulatedCar, ReadsTheRomIdAndLiveValuesAndLogsThePass) {
     StripChartModel graph = window.Graphs().Live().Panel().Model();
     graph.Choose({"CoolantTemp"});
     EXPECT_EQ(graph.Strips(100).at(0).current, celsius);
+    // So did the dashboard, whose first six tiles include it.
+    const std::vector<TileView> tiles = window.Dashboard().Model().Tiles(0);
+    ASSERT_GE(tiles.size(), 2u);
+    EXPECT_EQ(tiles[1].name, "CoolantTemp");
+    EXPECT_EQ(tiles[1].value, celsius);
 
     Control<QAction>(window, ids::kMenuCloseLog).trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return text(m::kLogStatus) == "Closed."; }, kPatienceMs));
