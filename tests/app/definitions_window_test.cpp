@@ -146,6 +146,20 @@ TEST_F(DefinitionsWindowTest, ReadNowReadsTheOneAddressOnTheWorkerAndShowsByteAn
     EXPECT_TRUE(manual.RunNext());
 }
 
+TEST_F(DefinitionsWindowTest, ParametersAreAddedBeforeTheChosenOneUnderFreeNamesAndMoved) {
+    logic.RemoveEntry(); // none chosen
+    EXPECT_EQ(view.notice, "");
+    logic.ChooseParameter(0);
+    logic.AddParameter();
+    logic.AddParameter();
+    EXPECT_EQ(Lines(view.parameters.begin(), view.parameters.begin() + 3),
+              (Lines{"NewParameter2,%d,NewParameter2", "NewParameter,%d,NewParameter",
+                     "Volts,%.2f V,Volts*8/100"}));
+    logic.MoveParameter(1);
+    EXPECT_EQ(view.parameters[1], "NewParameter2,%d,NewParameter2");
+    EXPECT_EQ(view.parameter, 1);
+}
+
 TEST_F(DefinitionsWindowTest, EditsUndoAndASaveThatChangesOnlyItsLineAndReloads) {
     const std::string before = folder.Read("paramdef.ini");
     logic.EditParameter(1, ParameterColumn::Formula, "Temp-50");
