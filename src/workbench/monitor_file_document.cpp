@@ -6,6 +6,7 @@
 #include "text/format_text.h"
 #include "workbench/line_edits.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -14,6 +15,9 @@ namespace korvane {
 namespace {
 
 constexpr std::string_view kAddressKey = "Address=";
+constexpr const char* kNoLineOfItsOwn =
+    "the group's header stands on one line with the next group's, longer than the 999 bytes "
+    "a line may hold";
 constexpr const char* kUnwritableName =
     "a name needs at least 2 bytes, may not start with \"[\", \";\", a space, \"Name=\" or "
     "\"CommPort=\", nor hold \"Address=\" or a line feed";
@@ -159,7 +163,13 @@ bool MonitorFileDocument::AddEntry(std::size_t group, std::size_t before, std::s
         return false;
     }
     const std::vector<MonitorEntry>& entries = groups_[group].entries;
-    InsertLine(lines_, before == entries.size() ? groupEnds_[group] : entries[before].line, text);
+    const std::optional<std::size_t> at =
+        LineInGroup(group, before == entries.size() ? groupEnds_[group] : entries[before].line);
+    if (!at) {
+        reason = kNoLineOfItsOwn;
+        return false;
+    }
+    InsertLine(lines_, *at, text);
     Scan();
     return true;
 }
@@ -186,11 +196,24 @@ bool MonitorFileDocument::MoveEntry(std::size_t group, std::size_t entry, std::s
         return false;
     }
     if (to != entry) {
-        // Up: just before the entry it passes last; down: just after it.
-        MoveLine(lines_, found->line, to < entry ? entries[to].line : entries[to].line + 1);
+        // Up: just before the entry it passes last; down: just after it. An editable entry
+        // has a line of its own in the group, so there is room.
+        const std::optional<std::size_t> at =
+            LineInGroup(group, to < entry ? entries[to].line : entries[to].line + 1);
+        MoveLine(lines_, found->line, at.value_or(found->line));
         Scan();
     }
     return true;
+}
+
+std::optional<std::size_t> MonitorFileDocument::LineInGroup(std::size_t group,
+                                                            std::size_t line) const {
+    const std::size_t first = groups_[group].line + 1;
+    const std::size_t last = group + 1 < groups_.size() ? groups_[group + 1].line : lines_.size();
+    if (first > last) {
+        return std::nullopt;
+    }
+    return std::clamp(line, first, last);
 }
 
 } // namespace korvane

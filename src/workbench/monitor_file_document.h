@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,8 @@ public:
     bool AddEntry(std::size_t group, std::size_t before, std::string_view name,
                   std::uint32_t address, std::string& reason);
     bool RemoveEntry(std::size_t group, std::size_t entry, std::string& reason);
-    // Moves the entry's line so that it becomes the group's entry `to`.
+    // Moves the entry's line so that it becomes the group's entry `to`, or the nearest it
+    // can be when entries share a line that is longer than the reader reads at once.
     bool MoveEntry(std::size_t group, std::size_t entry, std::size_t to, std::string& reason);
 
 private:
@@ -63,6 +65,10 @@ private:
     bool Replace(const MonitorEntry& entry, std::string text, std::string_view name,
                  std::uint32_t address, std::string& reason);
     void Scan();
+    // The line, moved as little as needed to lie within the group: after its header's line
+    // and not past the next header's. A header's line may hold entries and, cut by the
+    // reader, further headers. None when the group has no line of its own.
+    std::optional<std::size_t> LineInGroup(std::size_t group, std::size_t line) const;
 
     std::vector<TextLine> lines_;
     std::vector<MonitorGroup> groups_;

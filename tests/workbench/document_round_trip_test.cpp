@@ -182,5 +182,32 @@ TEST(DocumentRoundTrip, AMonitorEditChangesOnlyItsOwnLine) {
     }
 }
 
+TEST(DocumentRoundTrip, AnEntryStaysInItsGroupBesideALineOfSeveralPieces) {
+    // The reader cuts the second group's header line: its first entry stands on it too.
+    const std::string text =
+        "[G1]\nAaAddress=0x01\n[G2]" + std::string(995, 'x') + "BbAddress=0x02\nDdAddress=0x04\n";
+    using D = MonitorFileDocument;
+    using R = std::string;
+    const std::vector<MonitorEdit> rows = {
+        {"add before the first", [](D& d, R& r) { return d.AddEntry(1, 0, "Cc", 3, r); },
+         "Bb Cc Dd "},
+        {"move to the first", [](D& d, R& r) { return d.MoveEntry(1, 1, 0, r); }, "Bb Dd "},
+    };
+    for (const MonitorEdit& row : rows) {
+        SCOPED_TRACE(row.what);
+        MonitorFileDocument document(text);
+        std::string reason;
+        ASSERT_TRUE(row.edit(document, reason)) << reason;
+        std::vector<std::string> groups(2);
+        for (std::size_t group = 0; group < 2; ++group) {
+            for (const MonitorEntry& entry : document.Groups()[group].entries) {
+                groups[group] += entry.name + " ";
+            }
+        }
+        EXPECT_EQ(groups, (std::vector<std::string>{"Aa ", row.expected}));
+        ExpectReadAsTheLoadersRead(ParameterFileDocument(), document);
+    }
+}
+
 } // namespace
 } // namespace korvane
