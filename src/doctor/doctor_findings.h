@@ -8,13 +8,15 @@
 
 namespace korvane {
 
-// What a unit said to the ROM ID request.
+// What a unit said to the ROM ID requests. A garbled reply can pass for a ROM ID, so the
+// unit is asked until two answers agree.
 struct UnitAnswer {
     UnitType unit = UnitType::Ecu;
-    bool romIdReceived = false;
-    bool anyBytes = false;    // something came, a ROM ID or not
-    std::string romId;        // six hex digits when received
-    double firstReplyMs = -1; // from the waking frame to the first bytes; -1 when none
+    bool romIdReceived = false;           // two answers agreed
+    bool anyBytes = false;                // something came, a ROM ID or not
+    std::string romId;                    // the agreed six hex digits when received
+    std::vector<std::string> romIdsHeard; // each request's ROM ID in order, "" when none came
+    double firstReplyMs = -1;             // from the waking frame to the first bytes; -1 when none
 };
 
 // What the checks learn from each other, in the order they run.

@@ -5,6 +5,8 @@
 #include "link/read_transaction.h"
 #include "text/format_text.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -30,9 +32,15 @@ double ReadTimeMs(const std::vector<TracedLine::Event>& events, std::size_t from
     return sentAt >= 0 && lastReply >= sentAt ? lastReply - sentAt : 0;
 }
 
+// The first unit whose ROM ID was confirmed, else the first that gave any.
 UnitType UnitToRead(const DoctorFindings& found) {
     for (const UnitAnswer& answer : found.answers) {
         if (answer.romIdReceived) {
+            return answer.unit;
+        }
+    }
+    for (const UnitAnswer& answer : found.answers) {
+        if (RomIdsDisagree(answer)) {
             return answer.unit;
         }
     }
@@ -71,6 +79,13 @@ DoctorStep CheckLineQuality(TracedLine& line, const DoctorFindings& found,
                                            "itself needs %.1f ms",
                                            takenMs / taken, kAddressLineTimeMs));
     }
+    // ROM IDs that had to be asked again count against the line however these reads went.
+    const bool garbledRomIds =
+        std::any_of(found.answers.begin(), found.answers.end(),
+                    [](const UnitAnswer& answer) { return RomIdsDisagree(answer); });
+    if (garbledRomIds) {
+        step.evidence.push_back("ROM IDs came garbled and had to be asked for again");
+    }
     const int untidy = seen.repeated + seen.resent + seen.failed;
     // Whole replies came, and every one named another address.
     if (taken == 0 && seen.otherAddress > 0 && seen.garbled == 0) {
@@ -87,7 +102,7 @@ DoctorStep CheckLineQuality(TracedLine& line, const DoctorFindings& found,
         step.cause = "a bad contact or a broken wire in the cable or the connector, or "
                      "interference on a long cable";
         step.fix = "reseat the connector, try another or a shorter cable, then check again";
-    } else if (untidy > 0) {
+    } else if (untidy > 0 || garbledRomIds) {
         verdict = {kMarginal, false};
         step.mark = StepMark::Warning;
         step.finding = kMarginal;

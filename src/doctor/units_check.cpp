@@ -26,20 +26,53 @@ double FirstReplyMs(const std::vector<TracedLine::Event>& events, std::size_t fr
     return -1;
 }
 
+// Enough for two agreeing answers when one of the first two came garbled, and then some.
+constexpr std::size_t kRomIdRequests = 4;
+
+constexpr const char* kGarblingCause =
+    "the line garbles what the units send (a loose connector, a long or damaged cable)";
+constexpr const char* kGarblingFix = "reseat the connector, try a shorter cable, then check again";
+
+// The ROM ID one request brought, as six hex digits; empty when none came.
+std::string AskRomId(TracedLine& line, UnitType unit) {
+    UnitLink link{line, line, unit};
+    UnitReply id{};
+    if (!RequestRomId(link, id)) {
+        return {};
+    }
+    return FormatText("%02X%02X%02X", id[0], id[1], id[2]);
+}
+
+// Asks until two answers agree. A unit that gives no ROM ID to the first request is taken
+// at its word: the units a car lacks stay silent, and asking them again only costs time.
 UnitAnswer AskUnit(TracedLine& line, UnitType unit) {
     const std::size_t from = line.Events().size();
-    LineObservation seen;
-    UnitLink link{line, line, unit, &seen};
-    UnitReply id{};
     UnitAnswer answer;
     answer.unit = unit;
-    answer.romIdReceived = RequestRomId(link, id);
+    std::vector<std::string>& heard = answer.romIdsHeard;
+    while (!answer.romIdReceived && heard.size() < kRomIdRequests) {
+        const std::string id = AskRomId(line, unit);
+        answer.romIdReceived =
+            !id.empty() && std::find(heard.begin(), heard.end(), id) != heard.end();
+        heard.push_back(id);
+        if (heard.front().empty()) {
+            break;
+        }
+    }
+    if (answer.romIdReceived) {
+        answer.romId = heard.back();
+    }
     answer.firstReplyMs = FirstReplyMs(line.Events(), from);
     answer.anyBytes = answer.firstReplyMs >= 0;
-    if (answer.romIdReceived) {
-        answer.romId = FormatText("%02X%02X%02X", id[0], id[1], id[2]);
-    }
     return answer;
+}
+
+std::string HeardList(const UnitAnswer& answer) {
+    std::string list;
+    for (const std::string& id : answer.romIdsHeard) {
+        list += (list.empty() ? "" : ", ") + (id.empty() ? std::string("none") : id);
+    }
+    return list;
 }
 
 std::string AnswerText(const UnitAnswer& answer) {
@@ -48,6 +81,13 @@ std::string AnswerText(const UnitAnswer& answer) {
         return caption + ": silent";
     }
     const std::string time = FormatText(", first reply after %.0f ms", answer.firstReplyMs);
+    if (RomIdsDisagree(answer)) {
+        if (answer.romIdReceived) {
+            return caption + ": ROM ID " + answer.romId + " after answers that disagree (" +
+                   HeardList(answer) + ")" + time;
+        }
+        return caption + ": ROM IDs disagree (" + HeardList(answer) + ")" + time;
+    }
     if (answer.romIdReceived) {
         return caption + ": ROM ID " + answer.romId + time;
     }
@@ -55,6 +95,12 @@ std::string AnswerText(const UnitAnswer& answer) {
 }
 
 } // namespace
+
+bool RomIdsDisagree(const UnitAnswer& answer) {
+    const std::vector<std::string>& heard = answer.romIdsHeard;
+    return std::any_of(heard.begin(), heard.end(),
+                       [&](const std::string& id) { return id != heard.front(); });
+}
 
 const char* UnitCaptionOf(UnitType unit) {
     for (const UnitCaption& entry : kDoctorUnits) {
@@ -78,6 +124,7 @@ DoctorStep CheckUnits(TracedLine& line, DoctorFindings& found, const std::functi
         step.evidence.push_back(AnswerText(found.answers.back()));
     }
     std::string answering;
+    std::string disagreeing;
     bool anyBytes = false;
     for (const UnitAnswer& answer : found.answers) {
         anyBytes = anyBytes || answer.anyBytes;
@@ -85,6 +132,21 @@ DoctorStep CheckUnits(TracedLine& line, DoctorFindings& found, const std::functi
             answering += (answering.empty() ? "" : ", ") + std::string(UnitCaptionOf(answer.unit)) +
                          " (ROM ID " + answer.romId + ")";
         }
+        if (RomIdsDisagree(answer)) {
+            disagreeing +=
+                (disagreeing.empty() ? "" : ", ") + std::string(UnitCaptionOf(answer.unit));
+        }
+    }
+    // Answers that do not agree tell of the line, not of the units: the quality check still runs.
+    if (!disagreeing.empty()) {
+        step.mark = StepMark::Warning;
+        step.finding = "garbled answers: the ROM IDs from " + disagreeing + " disagree";
+        if (!answering.empty()) {
+            step.finding += "; answers: " + answering;
+        }
+        step.cause = kGarblingCause;
+        step.fix = kGarblingFix;
+        return step;
     }
     if (answering.empty()) {
         step.mark = StepMark::Failed;
@@ -97,9 +159,8 @@ DoctorStep CheckUnits(TracedLine& line, DoctorFindings& found, const std::functi
                        "adapter is made for this car's line";
         } else {
             step.finding = "replies come, but no unit gives a ROM ID";
-            step.cause = "the line garbles what the units send (a loose connector, a long or "
-                         "damaged cable)";
-            step.fix = "reseat the connector, try a shorter cable, then check again";
+            step.cause = kGarblingCause;
+            step.fix = kGarblingFix;
         }
         return step;
     }

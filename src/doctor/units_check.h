@@ -20,8 +20,13 @@ inline constexpr UnitCaption kDoctorUnits[] = {{UnitType::Ecu, "ECU"},
                                                {UnitType::Cruise, "Cruise"}};
 const char* UnitCaptionOf(UnitType unit);
 
-// Sends a ROM ID request to each unit type over the open port and notes each answer, or
-// the silence, with the time to the first reply. Stops early when `stop` says so.
+// True when the ROM IDs a unit gave are not all the same, a request that brought none
+// included: the line garbled some of them.
+bool RomIdsDisagree(const UnitAnswer& answer);
+
+// Asks each unit type for its ROM ID over the open port, again until two answers agree, and
+// notes the answers, or the silence, with the time to the first reply. Units whose answers
+// disagree make a warning about the line. Stops early when `stop` says so.
 DoctorStep CheckUnits(TracedLine& line, DoctorFindings& found, const std::function<bool()>& stop);
 
 } // namespace korvane
