@@ -183,28 +183,32 @@ TEST(DocumentRoundTrip, AMonitorEditChangesOnlyItsOwnLine) {
 }
 
 TEST(DocumentRoundTrip, AnEntryStaysInItsGroupBesideALineOfSeveralPieces) {
-    // The reader cuts the second group's header line: its first entry stands on it too.
-    const std::string text =
-        "[G1]\nAaAddress=0x01\n[G2]" + std::string(995, 'x') + "BbAddress=0x02\nDdAddress=0x04\n";
+    // The reader cuts the last group's header line: its first entry stands on it too. The
+    // first group has no line of its own.
+    const std::string text = "[G0]\n[G1]\nAaAddress=0x01\n[G2]" + std::string(995, 'x') +
+                             "BbAddress=0x02\nDdAddress=0x04\n";
     using D = MonitorFileDocument;
     using R = std::string;
     const std::vector<MonitorEdit> rows = {
-        {"add before the first", [](D& d, R& r) { return d.AddEntry(1, 0, "Cc", 3, r); },
-         "Bb Cc Dd "},
-        {"move to the first", [](D& d, R& r) { return d.MoveEntry(1, 1, 0, r); }, "Bb Dd "},
+        {"add before the first", [](D& d, R& r) { return d.AddEntry(2, 0, "Cc", 3, r); },
+         "||Aa |Bb Cc Dd "},
+        {"move to the first", [](D& d, R& r) { return d.MoveEntry(2, 1, 0, r); }, "||Aa |Bb Dd "},
+        {"add to the empty group", [](D& d, R& r) { return d.AddEntry(0, 0, "Ee", 5, r); },
+         "|Ee |Aa |Bb Dd "},
     };
     for (const MonitorEdit& row : rows) {
         SCOPED_TRACE(row.what);
         MonitorFileDocument document(text);
         std::string reason;
         ASSERT_TRUE(row.edit(document, reason)) << reason;
-        std::vector<std::string> groups(2);
-        for (std::size_t group = 0; group < 2; ++group) {
-            for (const MonitorEntry& entry : document.Groups()[group].entries) {
-                groups[group] += entry.name + " ";
+        std::string groups;
+        for (const MonitorGroup& group : document.Groups()) {
+            groups += "|";
+            for (const MonitorEntry& entry : group.entries) {
+                groups += entry.name + " ";
             }
         }
-        EXPECT_EQ(groups, (std::vector<std::string>{"Aa ", row.expected}));
+        EXPECT_EQ(groups, row.expected);
         ExpectReadAsTheLoadersRead(ParameterFileDocument(), document);
     }
 }
