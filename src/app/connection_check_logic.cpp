@@ -5,7 +5,6 @@
 #include "doctor/doctor_report.h"
 #include "doctor/serial_doctor_port.h"
 
-#include <filesystem>
 #include <utility>
 
 namespace korvane {
@@ -13,11 +12,6 @@ namespace korvane {
 namespace {
 
 constexpr const char* kReportCaption = "Save report";
-
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
 
 } // namespace
 

@@ -34,8 +34,6 @@ public:
     void SaveReport() override;
     void Exit() override;
 
-    bool Running() const { return running_; }
-
 private:
     void Finished(DoctorRun run);
 

@@ -67,6 +67,7 @@ void DefinitionsWindowLogic::OnCreate() {
     saved_ = Texts();
     group_ = monitor_.Groups().empty() ? -1 : 0;
     ShowAll();
+    ShowFindings();
     view_.ShowNotice(notice);
 }
 
@@ -96,15 +97,19 @@ void DefinitionsWindowLogic::ShowAll() {
     parameter_ = Clamp(parameter_, parameterRows.size());
     view_.ShowParameters(parameterRows, parameter_);
 
+    ShowEditState();
+    RefreshSubject();
+    ShowPreview();
+}
+
+// The findings follow the texts alone, so choosing a section does not check again.
+void DefinitionsWindowLogic::ShowFindings() {
     std::vector<std::string> findings;
     for (const DefinitionFinding& finding :
          CheckDefinitions({parameterFile_.path, parameters_, monitorFile_.path, monitor_})) {
         findings.push_back(FindingText(finding));
     }
     view_.ShowFindings(findings);
-    ShowEditState();
-    RefreshSubject();
-    ShowPreview();
 }
 
 void DefinitionsWindowLogic::ShowEditState() {
@@ -182,12 +187,14 @@ void DefinitionsWindowLogic::Edited(bool done, const std::string& reason) {
     history_.Record(Texts());
     view_.ShowNotice("");
     ShowAll();
+    ShowFindings();
 }
 
 void DefinitionsWindowLogic::Restore(const DefinitionTexts& texts) {
     parameters_ = ParameterFileDocument(texts.parameters);
     monitor_ = MonitorFileDocument(texts.monitor);
     ShowAll();
+    ShowFindings();
 }
 
 void DefinitionsWindowLogic::ChooseGroup(int row) {

@@ -71,6 +71,7 @@ private:
     void Edited(bool done, const std::string& reason);
     void Restore(const DefinitionTexts& texts);
     void ShowAll();
+    void ShowFindings();
     void ShowPreview();
     void ShowEditState();
     // Follows the chosen row of the table it came from again, as it reads after a change.

@@ -3,6 +3,8 @@
 #include "reading/rom_id_view.h"
 #include "text/file_name.h"
 
+#include <filesystem>
+
 namespace korvane {
 
 namespace {
@@ -60,6 +62,11 @@ bool AskOpenFileName(UserDialogs& dialogs, std::string& fileName, const FileFilt
     }
     fileName = path;
     return true;
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
 }
 
 } // namespace korvane

@@ -31,4 +31,8 @@ bool AskOpenFileName(UserDialogs& dialogs, std::string& fileName, const FileFilt
                      const std::string& initialFolder, const std::string& title,
                      FileDialogKind kind);
 
+// Whether something stands at `path` (false when that cannot be told): asked before a
+// "replace?" question, which the file dialogs leave to their callers.
+bool FileExists(const std::string& path);
+
 } // namespace korvane

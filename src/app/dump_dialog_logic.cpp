@@ -7,7 +7,6 @@
 #include "text/format_text.h"
 #include "text/hex_number.h"
 
-#include <filesystem>
 #include <utility>
 
 namespace korvane {
@@ -18,11 +17,6 @@ constexpr const char* kErrorCaption = "RomDump error...";
 
 std::uint32_t HexInput(const std::string& text, std::uint32_t previous) {
     return ParseHexAddress(ItemText(text)).value_or(previous);
-}
-
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
 }
 
 } // namespace

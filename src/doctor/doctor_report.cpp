@@ -11,10 +11,8 @@ constexpr const char* kIndent = "       ";
 } // namespace
 
 std::vector<std::string> StepLines(const DoctorStep& step) {
-    // Built by appending: GCC 12 warns falsely about a literal put in front of a string.
-    std::string head = "[";
-    head.append(MarkText(step.mark)).append("] ").append(step.title).append(": ");
-    std::vector<std::string> lines{head + step.finding};
+    std::vector<std::string> lines{"[" + std::string(MarkText(step.mark)) + "] " + step.title +
+                                   ": " + step.finding};
     if (!step.cause.empty()) {
         lines.push_back(std::string(kIndent) + "cause: " + step.cause);
     }
@@ -44,7 +42,7 @@ std::string DoctorReportText(const DoctorRun& run, const std::string& version,
             text += lines[i] + "\n";
         }
     }
-    text.append("\n").append(VerdictLine(run)).append("\n\n");
+    text += "\n" + VerdictLine(run) + "\n\n";
     text += "Trace of the checks' own traffic (milliseconds since they began; > sent, "
             "< received):\n";
     if (run.trace.empty()) {

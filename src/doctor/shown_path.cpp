@@ -12,8 +12,7 @@ std::string ShownPath(const std::string& path) {
     const std::string prefix = home;
     if (path.compare(0, prefix.size(), prefix) == 0 &&
         (path.size() == prefix.size() || path[prefix.size()] == '/')) {
-        std::string shown = "~";
-        return shown.append(path, prefix.size());
+        return "~" + path.substr(prefix.size());
     }
     return path;
 }

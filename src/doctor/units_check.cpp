@@ -40,7 +40,7 @@ std::string AskRomId(TracedLine& line, UnitType unit) {
     if (!RequestRomId(link, id)) {
         return {};
     }
-    return FormatText("%02X%02X%02X", id[0], id[1], id[2]);
+    return RomIdText(id);
 }
 
 // Asks until two answers agree. A unit that gives no ROM ID to the first request is taken

@@ -1,5 +1,7 @@
 #include "link/rom_id_transaction.h"
 
+#include "text/format_text.h"
+
 namespace korvane {
 
 namespace {
@@ -46,6 +48,10 @@ bool RequestRomId(const UnitLink& link, UnitReply& romId) {
     romId = reply;
     // A torn reply whose first byte happens to be non-zero is not a ROM ID.
     return received;
+}
+
+std::string RomIdText(const UnitReply& romId) {
+    return FormatText("%02X%02X%02X", romId[0], romId[1], romId[2]);
 }
 
 } // namespace korvane

@@ -2,7 +2,6 @@
 
 #include "definitions/definition_store.h"
 #include "link/rom_id_transaction.h"
-#include "text/format_text.h"
 
 namespace korvane {
 
@@ -18,7 +17,7 @@ RomIdOutcome RequestRomIdAndSelect(const UnitLink& link, bool portOpen,
         return outcome;
     }
     outcome.kind = RomIdOutcome::Kind::Read;
-    outcome.romId = FormatText("%02X%02X%02X", romId[0], romId[1], romId[2]);
+    outcome.romId = RomIdText(romId);
     definitions.SelectRomId(outcome.romId);
     return outcome;
 }

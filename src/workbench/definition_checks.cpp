@@ -1,6 +1,7 @@
 #include "workbench/definition_checks.h"
 
 #include "definitions/definition_text.h"
+#include "formula/compiled_formula.h"
 #include "formula/display_format.h"
 #include "formula/formula_evaluator.h"
 #include "formula/formula_status_text.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr std::uint32_t kHighestAddress = 0xFFFF;
 
 // What a formula does, worked out once per template.
-struct FormulaReport {
+struct FormulaAnalysis {
     std::int32_t parseStatus = kFormulaOk;
     // The operands that name something rather than give a number or a quoted text.
     std::vector<std::string> names;
@@ -40,38 +41,42 @@ bool IsNumberText(std::string_view text) {
                        [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 
-FormulaReport Analyse(std::string_view formula, const std::set<std::string, std::less<>>& known) {
-    FormulaReport report;
-    FormulaEvaluator evaluator;
-    static_cast<void>(evaluator.Parse(formula));
-    report.parseStatus = evaluator.Status();
+FormulaAnalysis Analyse(std::string_view formula, const std::set<std::string, std::less<>>& known) {
+    FormulaAnalysis report;
     std::vector<std::string> bound;
-    for (std::string& operand : evaluator.OperandNames()) {
-        if (IsNumberText(operand) || operand.front() == '"') {
-            continue;
+    {
+        FormulaEvaluator evaluator;
+        static_cast<void>(evaluator.Parse(formula));
+        for (std::string& operand : evaluator.OperandNames()) {
+            if (IsNumberText(operand) || operand.front() == '"') {
+                continue;
+            }
+            if (known.contains(operand)) {
+                bound.push_back(operand);
+            }
+            report.names.push_back(std::move(operand));
         }
-        if (known.contains(operand)) {
-            bound.push_back(operand);
-        }
-        report.names.push_back(std::move(operand));
+    }
+    CompiledFormula compiled(formula);
+    report.parseStatus = compiled.ParseStatus();
+    std::vector<FormulaVariable> variables;
+    for (const std::string& name : bound) {
+        variables.emplace_back(name, "0");
+    }
+    std::vector<const FormulaVariable*> pointers;
+    for (const FormulaVariable& variable : variables) {
+        pointers.push_back(&variable);
     }
     int failures = 0;
     for (int byte = 0; byte <= 0xFF; ++byte) {
-        std::vector<FormulaVariable> variables;
-        for (const std::string& name : bound) {
-            variables.emplace_back(name, std::to_string(byte));
+        for (FormulaVariable& variable : variables) {
+            variable.SetValueText(std::to_string(byte));
         }
-        std::vector<const FormulaVariable*> pointers;
-        for (const FormulaVariable& variable : variables) {
-            pointers.push_back(&variable);
-        }
-        // Evaluation uses the parsed form up.
-        static_cast<void>(evaluator.Parse(formula));
         FormulaValue result;
         // A divisor too close to zero leaves a status on an evaluation that succeeds.
-        if (!evaluator.Evaluate(pointers, result) || evaluator.Status() != kFormulaOk) {
+        if (!compiled.Evaluate(pointers, result) || compiled.Status() != kFormulaOk) {
             if (!report.firstFailure) {
-                report.firstFailure.emplace(byte, evaluator.Status());
+                report.firstFailure.emplace(byte, compiled.Status());
             }
             ++failures;
         }
@@ -86,7 +91,7 @@ struct CheckContext {
     std::set<std::string, std::less<>> known;
     // The first template of each name, as the loader keeps it.
     std::map<std::string, const ParameterEntry*, std::less<>> templates;
-    std::map<const ParameterEntry*, FormulaReport> reports;
+    std::map<const ParameterEntry*, FormulaAnalysis> reports;
 };
 
 class Findings {
@@ -220,7 +225,7 @@ void AddressesOutOfRange(const CheckContext& context, Findings& findings) {
 
 void TemplateFormulas(const CheckContext& context, Findings& findings) {
     for (const ParameterEntry& entry : context.files.parameters.Entries()) {
-        const FormulaReport& report = context.reports.at(&entry);
+        const FormulaAnalysis& report = context.reports.at(&entry);
         const std::string formula = Quoted(entry.ShownFormula());
         if (report.parseStatus != kFormulaOk) {
             findings.InParameters(entry.line, FindingSeverity::Error,
